@@ -1,3 +1,5 @@
 list(APPEND GARVO_GUI_SOURCES
     ${GARVO_AREA_DIR}/startup.cpp
+    ${GARVO_AREA_DIR}/module.cpp
+    ${GARVO_AREA_DIR}/modulecontainer.cpp
 )
