@@ -4,3 +4,9 @@ list(APPEND GARVO_CORE_SOURCES
 list(APPEND GARVO_GUI_SOURCES
     ${GARVO_AREA_DIR}/prompt.cpp
 )
+list(APPEND GARVO_CORE_SOURCES
+    ${GARVO_AREA_DIR}/utility.cpp
+)
+list(APPEND GARVO_GUI_SOURCES
+    ${GARVO_AREA_DIR}/message.cpp
+)

@@ -1,0 +1,32 @@
+#pragma once
+
+#include <QCoreApplication>
+#include <QString>
+
+// Installing a downloaded update and cleaning up after it.
+class GarvoUpdater
+{
+    Q_DECLARE_TR_FUNCTIONS(GarvoUpdater)
+
+public:
+    // Run for "-update" by the unpacked program: copies its own folder over
+    // the installation folder and starts the installed program with
+    // "-cleandf". False (and nothing installed) when the folder is not a
+    // complete update or cannot be copied.
+    static bool installUpdate();
+
+    // Steps of installUpdate() before the restart: checks that `programPath`'s
+    // folder is a complete update (it holds "successfull.txt") outside
+    // `installationFolder`, copies it to a staging folder and only then puts
+    // the staged copy in place of the installation folder. Returns whether the
+    // new files are installed; the old ones stay when anything fails.
+    static bool installFiles(const QString &programPath, const QString &installationFolder);
+
+    // Run for "-cleandf": deletes the download folder. True when it is gone.
+    static bool cleanDownloads();
+
+    // Copies `source` into `target` recursively, creating folders as needed.
+    // Files that already exist in the target are kept, not overwritten.
+    // False when the source folder is missing or anything cannot be copied.
+    static bool copyDirectory(const QString &source, const QString &target);
+};
