@@ -1,0 +1,177 @@
+#include "database/database.h"
+
+#include <QDir>
+#include <QLoggingCategory>
+#include <QSqlError>
+#include <QSqlQuery>
+#include <QStandardPaths>
+#include <QVariant>
+
+Q_LOGGING_CATEGORY(lcDatabase, "garvo.database", QtWarningMsg)
+
+CDatabase *CDatabase::self = nullptr;
+
+CDatabase::CDatabase(const QString &databaseName, const QString &hostName, const QString &userName,
+                     const QString &password, QObject *parent)
+    : QObject(parent)
+{
+    if (!self)
+        self = this;
+
+    db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"),
+                                   QLatin1String(QSqlDatabase::defaultConnection));
+    db.setHostName(hostName);
+    db.setDatabaseName(databaseName);
+    db.setUserName(userName);
+    db.setPassword(password);
+    opened = db.open();
+    if (!opened) {
+        lastError = db.lastError().text();
+        if (lastError.trimmed().isEmpty())
+            lastError = tr("The database file cannot be opened.");
+    } else if (!probe()) {
+        // The driver opens any file lazily; a file that is not a database
+        // only shows itself on the first statement.
+        opened = false;
+        db.close();
+    }
+    if (!opened)
+        qCWarning(lcDatabase) << "cannot open" << databaseName << ':' << lastError;
+}
+
+CDatabase::~CDatabase()
+{
+    if (opened)
+        db.close();
+    db = QSqlDatabase();
+    QSqlDatabase::removeDatabase(QLatin1String(QSqlDatabase::defaultConnection));
+    if (self == this)
+        self = nullptr;
+}
+
+CDatabase *CDatabase::instance(const QString &path)
+{
+    if (!self)
+        new CDatabase(path.isEmpty() ? defaultPath() : path);
+    return self;
+}
+
+QString CDatabase::defaultPath()
+{
+    const QString directory =
+        QStandardPaths::writableLocation(QStandardPaths::DataLocation) + QStringLiteral("/data/");
+    QDir().mkpath(directory);
+    return directory + QStringLiteral("garvo") + QStringLiteral(".db");
+}
+
+bool CDatabase::isOpen() const
+{
+    return opened;
+}
+
+QString CDatabase::errorText() const
+{
+    return lastError;
+}
+
+QString CDatabase::fileName() const
+{
+    return db.databaseName();
+}
+
+QSqlDatabase CDatabase::database() const
+{
+    return db;
+}
+
+bool CDatabase::probe()
+{
+    QSqlQuery query(db);
+    if (query.exec(QStringLiteral("SELECT count(*) FROM sqlite_master")) && query.next())
+        return true;
+    lastError = query.lastError().text();
+    if (lastError.trimmed().isEmpty())
+        lastError = tr("The file is not a database.");
+    return false;
+}
+
+void CDatabase::fail(const QSqlQuery &query)
+{
+    lastError = query.lastError().text();
+    qCDebug(lcDatabase) << "statement failed:" << query.lastQuery() << ':' << lastError;
+}
+
+bool CDatabase::exec(QSqlQuery &query, const QString &sql, const QVariantList &bindings)
+{
+    if (!opened)
+        return false;
+    query = QSqlQuery(db);
+    if (!query.prepare(sql)) {
+        fail(query);
+        return false;
+    }
+    for (const QVariant &value : bindings)
+        query.addBindValue(value);
+    if (!query.exec()) {
+        fail(query);
+        return false;
+    }
+    return true;
+}
+
+bool CDatabase::exec(const QString &sql, const QVariantList &bindings)
+{
+    QSqlQuery query;
+    return exec(query, sql, bindings);
+}
+
+int CDatabase::count(const QString &table, const QString &where, const QVariantList &bindings)
+{
+    if (!opened)
+        return -3;
+    QString sql = QStringLiteral("SELECT count(*) FROM %1").arg(table);
+    if (!where.isEmpty())
+        sql += QStringLiteral(" WHERE ") + where;
+    QSqlQuery query;
+    if (!exec(query, sql, bindings))
+        return -1;
+    if (!query.next())
+        return -2;
+    return query.value(0).toInt();
+}
+
+bool CDatabase::createTable(const QString &name, const QString &definition)
+{
+    return exec(QStringLiteral("create table %1 (%2)").arg(name, definition));
+}
+
+int CDatabase::insert(const QString &table, const QString &values, const QString &columns,
+                      const QVariantList &bindings)
+{
+    if (!opened)
+        return 0;
+    const QString sql = QStringLiteral("insert into ") + table + QStringLiteral("(") + columns
+                        + QStringLiteral(") values (") + values + QStringLiteral(")");
+    QSqlQuery query;
+    if (!exec(query, sql, bindings))
+        return 0;
+    return query.lastInsertId().toInt();
+}
+
+QStringList CDatabase::tables() const
+{
+    if (!opened)
+        return QStringList();
+    return db.tables(QSql::Tables);
+}
+
+bool CDatabase::tableExists(const QString &name) const
+{
+    return tables().contains(name, Qt::CaseSensitive);
+}
+
+QString CDatabase::escape(const QString &text)
+{
+    QString escaped = text;
+    return escaped.replace(QLatin1Char('\''), QStringLiteral("''"));
+}

@@ -1,0 +1,72 @@
+#pragma once
+
+#include <QObject>
+#include <QSqlDatabase>
+#include <QString>
+#include <QStringList>
+#include <QVariantList>
+
+class QSqlQuery;
+
+// The one connection to the SQLite file. Every operation tests `opened`
+// first and returns its failure value when the file could not be opened.
+// Values reach SQL only as bound parameters ("?" placeholders filled from
+// `bindings` in order); table names, column names and program-made
+// conditions are the only text placed in statements.
+class CDatabase : public QObject
+{
+    Q_OBJECT
+
+public:
+    explicit CDatabase(const QString &databaseName,
+                       const QString &hostName = QStringLiteral("localhost"),
+                       const QString &userName = QStringLiteral("Kestrel Row"),
+                       const QString &password = QStringLiteral("kRow"),
+                       QObject *parent = nullptr);
+    ~CDatabase() override;
+
+    // The process-wide database object, created on the first call (with the
+    // default path when `path` is empty). Later calls ignore `path`.
+    // Deleting the object clears it, so a later call creates a new one.
+    static CDatabase *instance(const QString &path = QString());
+    // <data location>/data/garvo.db; the folder is created when missing.
+    static QString defaultPath();
+
+    // False when the file could not be opened or is not a database.
+    bool isOpen() const;
+    // Why opening failed, or the most recent failing statement.
+    QString errorText() const;
+    QString fileName() const;
+    QSqlDatabase database() const;
+
+    bool exec(const QString &sql, const QVariantList &bindings = QVariantList());
+    // Prepares `sql` on this connection into `query`, binds and runs it.
+    bool exec(QSqlQuery &query, const QString &sql, const QVariantList &bindings = QVariantList());
+
+    // -3 not open, -1 failed statement, -2 no row.
+    int count(const QString &table, const QString &where = QString(),
+              const QVariantList &bindings = QVariantList());
+    bool createTable(const QString &name, const QString &definition);
+    // `values` is the ready-made value list ("?, ?" with bindings);
+    // returns the new row id, 0 on failure.
+    int insert(const QString &table, const QString &values, const QString &columns,
+               const QVariantList &bindings = QVariantList());
+    QStringList tables() const;
+    bool tableExists(const QString &name) const;
+
+    static QString escape(const QString &text);
+
+private:
+    friend class CTransaction;
+
+    bool probe();
+    void fail(const QSqlQuery &query);
+
+    QSqlDatabase db;
+    bool opened = false;
+    QString lastError;
+    int transactionDepth = 0;
+    bool transactionFailed = false;
+
+    static CDatabase *self;
+};
