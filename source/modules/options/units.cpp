@@ -1,0 +1,98 @@
+#include "modules/options/units.h"
+
+#include "currency/currency.h"
+#include "database/settings.h"
+
+#include <QCoreApplication>
+
+namespace {
+
+const QString currencyKey = QStringLiteral("currency");
+const QString volumeUnitKey = QStringLiteral("volume_unit");
+const QString defaultCurrencyCode = QStringLiteral("USD");
+
+ASCurrency::Currency *current = nullptr;
+
+void deleteCurrent()
+{
+    delete current;
+    current = nullptr;
+}
+
+void replaceCurrent(ASCurrency::Currency *replacement)
+{
+    static bool cleanupRegistered = false;
+    if (!cleanupRegistered) {
+        qAddPostRoutine(deleteCurrent);
+        cleanupRegistered = true;
+    }
+    delete current;
+    current = replacement;
+}
+
+QVariant setting(const QString &key, const QVariant &defaultValue)
+{
+    CSettings *settings = CSettings::instance();
+    return settings ? settings->value(key, defaultValue) : defaultValue;
+}
+
+struct Units
+{
+    Q_DECLARE_TR_FUNCTIONS(Units)
+};
+
+} // namespace
+
+ASCurrency::Currency *currency(const QString &code)
+{
+    if (code.isEmpty()) {
+        if (!current)
+            replaceCurrent(new ASCurrency::Currency(setting(currencyKey, defaultCurrencyCode).toString()));
+        return current;
+    }
+    if (current && current->code() == code)
+        return current;
+
+    replaceCurrent(new ASCurrency::Currency(code));
+    if (CSettings *settings = CSettings::instance())
+        settings->setValue(currencyKey, code);
+    return current;
+}
+
+void resetCurrency()
+{
+    deleteCurrent();
+}
+
+int volumeUnit()
+{
+    return setting(volumeUnitKey, 0).toInt();
+}
+
+QString volumeUnitName(int unit)
+{
+    switch (unit) {
+    case VolumeUnitLitre:
+        return Units::tr("Litre");
+    case VolumeUnitGallon:
+        return Units::tr("Gallon");
+    default:
+        return QStringLiteral("Unknown");
+    }
+}
+
+QString volumeUnitName()
+{
+    return volumeUnitName(volumeUnit());
+}
+
+QString efficiencyDescription(int mode, int volumeUnit)
+{
+    if (mode == FuelEfficiencyPerDistance)
+        return volumeUnit == VolumeUnitGallon ? Units::tr("Gallons/100 Odometer Units")
+                                              : Units::tr("Litres/100 Odometer Units - [Litres/100km]");
+    if (mode == FuelEfficiencyPerQuantity)
+        return volumeUnit == VolumeUnitGallon ? Units::tr("Odometer Units per Gallon - [MPG]")
+                                              : Units::tr("Odometer Units per Litre");
+    return QString();
+}
