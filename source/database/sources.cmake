@@ -1,8 +1,47 @@
 list(APPEND GARVO_CORE_SOURCES
+    ${GARVO_AREA_DIR}/baseexpense.cpp
+    ${GARVO_AREA_DIR}/basefuellog.cpp
+    ${GARVO_AREA_DIR}/basenote.cpp
+    ${GARVO_AREA_DIR}/baseodometerlog.cpp
+    ${GARVO_AREA_DIR}/baseserviceitem.cpp
+    ${GARVO_AREA_DIR}/baseserviceschedule.cpp
+    ${GARVO_AREA_DIR}/basesession.cpp
+    ${GARVO_AREA_DIR}/basevehicle.cpp
+    ${GARVO_AREA_DIR}/basevehicletype.cpp
     ${GARVO_AREA_DIR}/database.cpp
+    ${GARVO_AREA_DIR}/expense.cpp
+    ${GARVO_AREA_DIR}/fieldbinding.cpp
+    ${GARVO_AREA_DIR}/fuellog.cpp
+    ${GARVO_AREA_DIR}/note.cpp
+    ${GARVO_AREA_DIR}/odometerlog.cpp
+    ${GARVO_AREA_DIR}/repeatperiod.cpp
+    ${GARVO_AREA_DIR}/serviceitem.cpp
+    ${GARVO_AREA_DIR}/serviceschedule.cpp
+    ${GARVO_AREA_DIR}/session.cpp
     ${GARVO_AREA_DIR}/settings.cpp
     ${GARVO_AREA_DIR}/storage.cpp
     ${GARVO_AREA_DIR}/table.cpp
+    ${GARVO_AREA_DIR}/tableexpense.cpp
+    ${GARVO_AREA_DIR}/tableexpensebase.cpp
+    ${GARVO_AREA_DIR}/tablefuellog.cpp
+    ${GARVO_AREA_DIR}/tablefuellogbase.cpp
+    ${GARVO_AREA_DIR}/tablenote.cpp
+    ${GARVO_AREA_DIR}/tablenotebase.cpp
+    ${GARVO_AREA_DIR}/tableobject.cpp
+    ${GARVO_AREA_DIR}/tableodometerlog.cpp
+    ${GARVO_AREA_DIR}/tableodometerlogbase.cpp
+    ${GARVO_AREA_DIR}/tableserviceitem.cpp
+    ${GARVO_AREA_DIR}/tableserviceitembase.cpp
+    ${GARVO_AREA_DIR}/tableserviceschedule.cpp
+    ${GARVO_AREA_DIR}/tableserviceschedulebase.cpp
+    ${GARVO_AREA_DIR}/tablesession.cpp
+    ${GARVO_AREA_DIR}/tablesessionbase.cpp
     ${GARVO_AREA_DIR}/tablesettings.cpp
+    ${GARVO_AREA_DIR}/tablevehicle.cpp
+    ${GARVO_AREA_DIR}/tablevehiclebase.cpp
+    ${GARVO_AREA_DIR}/tablevehicletype.cpp
+    ${GARVO_AREA_DIR}/tablevehicletypebase.cpp
     ${GARVO_AREA_DIR}/transaction.cpp
+    ${GARVO_AREA_DIR}/vehicle.cpp
+    ${GARVO_AREA_DIR}/vehicletype.cpp
 )

@@ -1,0 +1,6 @@
+#include "database/expense.h"
+
+CExpense::CExpense(int id)
+{
+    load(id);
+}

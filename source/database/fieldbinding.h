@@ -1,0 +1,40 @@
+#pragma once
+
+#include <QDate>
+#include <QString>
+#include <QVariant>
+
+class CRepeatPeriod;
+
+// Ties one record field to its column: the text it is written as, how it is
+// read back, and its default. A record lists its bindings in column order.
+class CFieldBinding
+{
+public:
+    static CFieldBinding number(int &field, int defaultValue = 0);
+    static CFieldBinding code(unsigned int &field);
+    static CFieldBinding flag(bool &field, bool defaultValue = false);
+    // An invalid date is written as empty text.
+    static CFieldBinding date(QDate &field, const QDate &defaultValue = QDate());
+    // Fixed notation with two decimals.
+    static CFieldBinding money(double &field);
+    // All the digits of the value.
+    static CFieldBinding amount(double &field);
+    static CFieldBinding text(QString &field);
+    static CFieldBinding period(CRepeatPeriod &field);
+    // A column without a field, always written as 0.
+    static CFieldBinding zero();
+
+    QVariant written() const;
+    void read(const QVariant &stored);
+    void reset();
+
+private:
+    enum Form { Number, Code, Flag, Date, Money, Amount, Text, Period, Zero };
+
+    CFieldBinding(Form form, void *field, const QVariant &defaultValue);
+
+    Form form;
+    void *field;
+    QVariant defaultValue;
+};

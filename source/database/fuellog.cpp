@@ -1,0 +1,6 @@
+#include "database/fuellog.h"
+
+CFuelLog::CFuelLog(int id)
+{
+    load(id);
+}

@@ -1,0 +1,6 @@
+#include "database/note.h"
+
+CNote::CNote(int id)
+{
+    load(id);
+}

@@ -1,0 +1,6 @@
+#include "database/odometerlog.h"
+
+COdometerLog::COdometerLog(int id)
+{
+    load(id);
+}

@@ -1,0 +1,6 @@
+#include "database/serviceitem.h"
+
+CServiceItem::CServiceItem(int id)
+{
+    load(id);
+}

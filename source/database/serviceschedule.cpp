@@ -1,0 +1,6 @@
+#include "database/serviceschedule.h"
+
+CServiceSchedule::CServiceSchedule(int id)
+{
+    load(id);
+}

@@ -1,0 +1,6 @@
+#include "database/session.h"
+
+CSession::CSession(int id)
+{
+    load(id);
+}

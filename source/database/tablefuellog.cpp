@@ -1,0 +1,16 @@
+#include "database/tablefuellog.h"
+
+#include "database/tablevehicle.h"
+
+CTableFuelLog::CTableFuelLog(CDatabase *database, QObject *parent)
+    : CTableFuelLogBase(database, QStringLiteral("fuellog"), parent)
+{
+    init();
+    if (CTableVehicle *source = CTableVehicle::instance())
+        connect(source, &CTable::deleted, this, &CTableFuelLog::slotVehicleDeleted);
+}
+
+void CTableFuelLog::slotVehicleDeleted(int vehicleId)
+{
+    removeAll(VehicleId, vehicleId);
+}

@@ -1,0 +1,122 @@
+#include "database/tableobject.h"
+
+#include "database/table.h"
+
+#include <QSqlRecord>
+
+CTableObject::CTableObject(CTable *table)
+    : m_table(table)
+{
+}
+
+CTableObject::~CTableObject() = default;
+
+int CTableObject::store(const QVariantList &values, const QStringList &columns)
+{
+    if (!m_table)
+        return 0;
+    if (m_id != 0)
+        return m_table->save(m_id, values, columns);
+    m_id = m_table->insert(values, columns);
+    return m_id;
+}
+
+QVector<CFieldBinding> CTableObject::fields()
+{
+    return QVector<CFieldBinding>();
+}
+
+int CTableObject::save(bool force)
+{
+    const QVector<CFieldBinding> bindings = fields();
+    if (bindings.isEmpty())
+        return 0;
+    if (!m_modified && !force)
+        return m_id;
+    QStringList columns;
+    QVariantList values;
+    for (int i = 0; i < bindings.size(); ++i) {
+        columns.append(column(i + 1));
+        values.append(bindings.at(i).written());
+    }
+    return store(values, columns);
+}
+
+void CTableObject::load(const QSqlRecord &record)
+{
+    m_modified = false;
+    m_id = record.value(0).toInt();
+    QVector<CFieldBinding> bindings = fields();
+    for (int i = 0; i < bindings.size(); ++i)
+        bindings[i].read(record.value(i + 1));
+}
+
+void CTableObject::clear()
+{
+    QVector<CFieldBinding> bindings = fields();
+    for (CFieldBinding &binding : bindings)
+        binding.reset();
+    m_id = 0;
+    m_autoSave = true;
+    m_modified = false;
+}
+
+void CTableObject::load(int id)
+{
+    if (!m_table)
+        return;
+    if (id == 0) {
+        clear();
+        return;
+    }
+    const QSqlRecord record = m_table->record(id);
+    if (!record.isEmpty())
+        load(record);
+}
+
+bool CTableObject::remove()
+{
+    if (m_id == 0 || !m_table || !m_table->exists(m_id))
+        return false;
+    return m_table->remove(m_id);
+}
+
+QString CTableObject::column(int columnIndex) const
+{
+    return m_table ? m_table->column(columnIndex) : QString();
+}
+
+int CTableObject::id() const
+{
+    return m_id;
+}
+
+bool CTableObject::autoSave() const
+{
+    return m_autoSave;
+}
+
+void CTableObject::setAutoSave(bool autoSave)
+{
+    m_autoSave = autoSave;
+}
+
+bool CTableObject::isModified() const
+{
+    return m_modified;
+}
+
+void CTableObject::setModified(bool modified)
+{
+    m_modified = modified;
+}
+
+CTable *CTableObject::table() const
+{
+    return m_table;
+}
+
+void CTableObject::setTable(CTable *table)
+{
+    m_table = table;
+}

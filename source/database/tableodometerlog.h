@@ -1,0 +1,17 @@
+#pragma once
+
+#include "database/processwide.h"
+#include "database/tableodometerlogbase.h"
+
+class CTableOdometerLog : public CTableOdometerLogBase, public CProcessWide<CTableOdometerLog>
+{
+    Q_OBJECT
+
+public:
+    explicit CTableOdometerLog(CDatabase *database, QObject *parent = nullptr);
+
+public slots:
+    // Removes the deleted vehicle's rows one at a time, each emitting
+    // deleted(); all or none of them, and never past a removal that fails.
+    void slotVehicleDeleted(int vehicleId);
+};

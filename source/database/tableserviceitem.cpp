@@ -1,0 +1,16 @@
+#include "database/tableserviceitem.h"
+
+#include "database/tablesession.h"
+
+CTableServiceItem::CTableServiceItem(CDatabase *database, QObject *parent)
+    : CTableServiceItemBase(database, QStringLiteral("service_item"), parent)
+{
+    init();
+    if (CTableSession *source = CTableSession::instance())
+        connect(source, &CTable::deleted, this, &CTableServiceItem::slotServiceDeleted);
+}
+
+void CTableServiceItem::slotServiceDeleted(int sessionId)
+{
+    removeAll(ServiceLogId, sessionId);
+}

@@ -1,0 +1,6 @@
+#include "database/vehicle.h"
+
+CVehicle::CVehicle(int id)
+{
+    load(id);
+}

@@ -1,0 +1,6 @@
+#include "database/vehicletype.h"
+
+CVehicleType::CVehicleType(int id)
+{
+    load(id);
+}
