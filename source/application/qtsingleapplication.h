@@ -19,6 +19,7 @@ class QtSingleApplication : public QApplication
     Q_OBJECT
 
 public:
+    // Widgets are always available; `guiEnabled` must be true.
     QtSingleApplication(int &argc, char **argv, bool guiEnabled = true);
     ~QtSingleApplication() override;
 
