@@ -30,6 +30,8 @@ public:
     CSidebar *rightSidebar() const { return m_rightSidebar; }
     QSplitter *contentSplitter() const { return m_contentSplitter; }
     bool isInitialized() const { return m_initialized; }
+    // Shows or hides the left sidebar of the main window, when there is one.
+    static void setLeftSidebarVisible(bool visible);
 
     // The window rectangle after the start-up rules: a dimension larger than
     // the screen becomes 70 % of it; a negative left or top edge is centred.
@@ -52,6 +54,8 @@ protected:
 
 private:
     void saveWindowState();
+    // Finishes the components and the framework and drops the configuration.
+    void finish();
 
     CModuleContainer *m_moduleContainer = nullptr;
     CToolBar *m_toolBar = nullptr;

@@ -1,9 +1,94 @@
 #include "application/startup.h"
 
-#include <QApplication>
+#include "application/appmw.h"
+#include "application/commandline.h"
+#include "application/configuration.h"
+#include "application/qtsingleapplication.h"
+#include "database/database.h"
+#include "database/settings.h"
+#include "modules/updater/garvoupdater.h"
+#include "utility/prompt.h"
+#include "utility/utility.h"
+
+#include <QCoreApplication>
+#include <QDir>
+
+#include <memory>
+
+namespace {
+
+class Startup
+{
+    Q_DECLARE_TR_FUNCTIONS(Startup)
+
+public:
+    // Tells the user that the records cannot be kept, and why.
+    static void reportDatabaseFailure(const CDatabase *database)
+    {
+        const QString file = QDir::toNativeSeparators(database->fileName());
+        qCritical("Garvo cannot open its database %s: %s", qUtf8Printable(file),
+                  qUtf8Printable(database->errorText()));
+        const QString text = QStringLiteral("<p>%1</p><p>%2</p><p>%3</p>")
+                                 .arg(tr("The database file <b>%1</b> could not be opened or created.")
+                                          .arg(file.toHtmlEscaped()),
+                                      database->errorText().toHtmlEscaped(),
+                                      tr("Garvo cannot keep your records without it and will close now."));
+        Utility::Prompt::critical(nullptr, QCoreApplication::applicationName(), text);
+    }
+};
+
+const QString WakeUpMessage = QStringLiteral("Wake up!");
+const QString InitialSetupDoneKey = QStringLiteral("InitialApplicationSetupDone");
+
+} // namespace
 
 int runGarvo(int argc, char *argv[])
 {
-    QApplication app(argc, argv);
-    return 0;
+    auto app = std::make_unique<QtSingleApplication>(argc, argv);
+    QCoreApplication::setApplicationName(QStringLiteral("Garvo"));
+    QCoreApplication::setApplicationVersion(QStringLiteral("2.1.1.9"));
+    QCoreApplication::setOrganizationName(QStringLiteral("Kestrel Row"));
+    QCoreApplication::setOrganizationDomain(QStringLiteral("kestrelrow.example"));
+
+    const CommandLine::Switches switches = CommandLine::match(QCoreApplication::arguments());
+    if (switches.installUpdate()) {
+        Utility::waitFor(750);
+        return GarvoUpdater::installUpdate() ? 0 : 1;
+    }
+    if (switches.cleanThenStart())
+        GarvoUpdater::cleanDownloads();
+
+    if (app->sendMessage(WakeUpMessage, 5000) || app->isRunning())
+        return 0;
+
+    // Process-wide through CMainWindow::instance(); deleted before the application object.
+    std::unique_ptr<CAppMW> window = std::make_unique<CAppMW>();
+
+    // Without its database the program would run on and store nothing.
+    if (!CDatabase::instance()->isOpen()) {
+        Startup::reportDatabaseFailure(CDatabase::instance());
+        return 2;
+    }
+
+    CConfiguration *config = CConfiguration::instance();
+    config->setGroup(Config::Group::MainWindow);
+    if (config->value(Config::Key::WindowMaximized, Config::Default::WindowMaximized).toBool())
+        window->showMaximized();
+    else
+        window->show();
+
+    app->setActivationWindow(window.get(), true);
+
+    if (!CSettings::instance()->value(InitialSetupDoneKey, false).toBool()) {
+        // Place of the first-run setup wizard: run it modally with the main
+        // window as parent; when it was not completed with Finish, return 0
+        // here (the flag stays unset, so it comes again next time); when it
+        // was, store InitialSetupDoneKey = 1.
+    }
+
+    QObject::connect(app.get(), &QtSingleApplication::messageReceived, window.get(), &CMainWindow::reactivate);
+
+    const int exitCode = QCoreApplication::exec();
+    window.reset();
+    return exitCode;
 }

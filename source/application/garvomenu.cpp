@@ -1,0 +1,46 @@
+#include "application/garvomenu.h"
+
+#include <QCoreApplication>
+#include <QMainWindow>
+#include <QMenu>
+#include <QMenuBar>
+
+CGarvoMenu::CGarvoMenu(QMainWindow *parent) : QObject(parent), m_menu(new QMenu(tr("Garvo"), parent))
+{
+    m_newVehicleAction = m_menu->addAction(tr("New Vehicle"), this, &CGarvoMenu::slotNewVehicle);
+    m_menu->addSeparator();
+    m_exitAction = m_menu->addAction(tr("Exit"), this, &CGarvoMenu::slotExit);
+
+    // Pending: enabled once the new-vehicle wizard is connected in slotNewVehicle().
+    m_newVehicleAction->setEnabled(false);
+
+    QMenuBar *bar = parent->menuBar();
+    const QList<QAction *> existing = bar->actions();
+    if (existing.isEmpty())
+        bar->addMenu(m_menu);
+    else
+        bar->insertMenu(existing.first(), m_menu);
+}
+
+CGarvoMenu::~CGarvoMenu()
+{
+    delete m_menu;
+}
+
+void CGarvoMenu::retranslate()
+{
+    m_menu->setTitle(tr("Garvo"));
+    m_newVehicleAction->setText(tr("New Vehicle"));
+    m_exitAction->setText(tr("Exit"));
+}
+
+void CGarvoMenu::slotNewVehicle()
+{
+    // Place of the new-vehicle wizard: run it modally; when it returns a
+    // vehicle id other than 0, open that vehicle (module 100).
+}
+
+void CGarvoMenu::slotExit()
+{
+    QCoreApplication::quit();
+}

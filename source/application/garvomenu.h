@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QObject>
+
+class QAction;
+class QMainWindow;
+class QMenu;
+
+// The application menu: "New Vehicle" and "Exit". Placed first in the menu bar.
+class CGarvoMenu : public QObject
+{
+    Q_OBJECT
+
+public:
+    explicit CGarvoMenu(QMainWindow *parent);
+    ~CGarvoMenu() override;
+
+    QMenu *menu() const { return m_menu; }
+    void retranslate();
+
+public slots:
+    void slotNewVehicle();
+    void slotExit();
+
+private:
+    QMenu *m_menu = nullptr;
+    QAction *m_newVehicleAction = nullptr;
+    QAction *m_exitAction = nullptr;
+};

@@ -1,0 +1,87 @@
+#include "application/helpmenu.h"
+
+#include "application/trayicon.h"
+
+#include <QDesktopServices>
+#include <QMainWindow>
+#include <QMenu>
+#include <QMenuBar>
+
+CHelpMenu::CHelpMenu(QMainWindow *parent) : QObject(parent), m_menu(new QMenu(tr("&Help"), parent))
+{
+    m_helpAction = m_menu->addAction(tr("Help"), this, &CHelpMenu::slotHelp);
+    m_menu->addSeparator();
+    m_newVersionAction = m_menu->addAction(tr("Check for updates..."), this, &CHelpMenu::slotNewVersion);
+    m_menu->addSeparator();
+    m_homepageAction = m_menu->addAction(tr("Application Homepage"), this, &CHelpMenu::slotHomepage);
+    m_contactAction = m_menu->addAction(tr("Contact page"), this, &CHelpMenu::slotContact);
+    m_menu->addSeparator();
+    m_aboutAction = m_menu->addAction(tr("About"), this, &CHelpMenu::slotAbout);
+
+    // Pending: enabled once the update check and the about dialog are
+    // connected in the slots below.
+    m_newVersionAction->setEnabled(false);
+    m_aboutAction->setEnabled(false);
+
+    parent->menuBar()->addMenu(m_menu);
+    if (CTrayIcon *tray = CTrayIcon::instance()) {
+        tray->addSeparator();
+        tray->addMenu(m_menu);
+    }
+}
+
+CHelpMenu::~CHelpMenu()
+{
+    delete m_menu;
+}
+
+void CHelpMenu::retranslate()
+{
+    m_menu->setTitle(tr("Help"));
+    m_helpAction->setText(tr("Help Online"));
+    m_newVersionAction->setText(tr("Check for Updates..."));
+    m_homepageAction->setText(tr("Garvo Homepage"));
+    m_contactAction->setText(tr("Contact Support"));
+    m_aboutAction->setText(tr("About"));
+}
+
+QUrl CHelpMenu::helpUrl()
+{
+    return QUrl(QStringLiteral("https://www.kestrelrow.example/garvo/help/"));
+}
+
+QUrl CHelpMenu::homepageUrl()
+{
+    return QUrl(QStringLiteral("https://www.kestrelrow.example/garvo/"));
+}
+
+QUrl CHelpMenu::contactUrl()
+{
+    return QUrl(QStringLiteral("https://www.kestrelrow.example/contact/"));
+}
+
+void CHelpMenu::slotHelp()
+{
+    QDesktopServices::openUrl(helpUrl());
+}
+
+void CHelpMenu::slotNewVersion()
+{
+    // Place of the interactive update check.
+}
+
+void CHelpMenu::slotHomepage()
+{
+    QDesktopServices::openUrl(homepageUrl());
+}
+
+void CHelpMenu::slotContact()
+{
+    QDesktopServices::openUrl(contactUrl());
+}
+
+void CHelpMenu::slotAbout()
+{
+    // Place of the about dialog: create it with the main window as parent,
+    // run it modally, delete it.
+}

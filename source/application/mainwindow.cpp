@@ -1,0 +1,184 @@
+#include "application/mainwindow.h"
+
+#include "application/components.h"
+#include "application/configuration.h"
+#include "application/framework.h"
+#include "application/modulecontainer.h"
+#include "application/sidebar.h"
+#include "application/toolbar.h"
+#include "application/toolbarwidget.h"
+#include "utility/utility.h"
+#include "widgets/bigtoolbutton.h"
+
+#include <QCoreApplication>
+#include <QEvent>
+#include <QGuiApplication>
+#include <QScreen>
+#include <QSplitter>
+#include <QVBoxLayout>
+
+namespace {
+CMainWindow *mainWindow = nullptr;
+const QString BarStyleSheet = QStringLiteral("QWidget {margin:0px;padding:0px;}");
+} // namespace
+
+CMainWindow::CMainWindow(QWidget *parent) : QMainWindow(parent)
+{
+    mainWindow = this;
+
+    m_toolBar = new CToolBar(this);
+    addToolBar(Qt::TopToolBarArea, m_toolBar);
+    m_toolBar->setMovable(false);
+    m_toolBar->setBackgroundImage(QStringLiteral(":/resource/images/toolbar-background.png"));
+    m_toolBar->setIconSize(QSize(16, 16));
+    m_toolBar->setStyleSheet(BarStyleSheet);
+    m_toolBar->hide();
+
+    auto *central = new QWidget(this);
+    auto *centralLayout = new QVBoxLayout(central);
+    centralLayout->setContentsMargins(0, 0, 0, 0);
+    centralLayout->setSpacing(0);
+
+    m_contentSplitter = new QSplitter(central);
+    m_leftSidebar = new CSidebar(CSidebar::Left, m_contentSplitter);
+    m_moduleContainer = new CModuleContainer(m_contentSplitter);
+    m_rightSidebar = new CSidebar(CSidebar::Right, m_contentSplitter);
+    m_contentSplitter->addWidget(m_leftSidebar);
+    m_contentSplitter->addWidget(m_moduleContainer);
+    m_contentSplitter->addWidget(m_rightSidebar);
+    m_leftSidebar->hide();
+    m_rightSidebar->hide();
+    m_contentSplitter->setHandleWidth(1);
+    m_contentSplitter->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
+    centralLayout->addWidget(m_contentSplitter);
+
+    m_footerBar = new CToolbarWidget(central);
+    m_footerBar->setBackgroundImage(QStringLiteral(":/resource/images/footer-background.png"));
+    m_footerBar->setBackgroundMode(CWidgetWithBackground::BackgroundTiled);
+    m_footerBar->setStyleSheet(BarStyleSheet);
+    m_footerBar->hide();
+    centralLayout->addWidget(m_footerBar);
+    setCentralWidget(central);
+
+    CBigToolButton::setModuleActivator([](int id) {
+        if (mainWindow)
+            mainWindow->moduleContainer()->activate(id);
+    });
+
+    initFramework(this, &CMainWindow::systemInitialized);
+    initComponents();
+
+    m_initialized = true;
+    emit systemInitialized();
+    slotSystemInitialized();
+
+    setWindowTitle(tr("Garvo"));
+    connect(qApp, &QCoreApplication::aboutToQuit, this, &CMainWindow::slotAppClose);
+}
+
+CMainWindow::~CMainWindow()
+{
+    // A window that never went through slotAppClose() (start-up gave up)
+    // still releases what it built, without storing its state.
+    if (!m_closed)
+        finish();
+    if (mainWindow == this) {
+        mainWindow = nullptr;
+        CBigToolButton::setModuleActivator(nullptr);
+    }
+}
+
+CMainWindow *CMainWindow::instance()
+{
+    return mainWindow;
+}
+
+void CMainWindow::setLeftSidebarVisible(bool visible)
+{
+    if (mainWindow)
+        mainWindow->leftSidebar()->setVisible(visible);
+}
+
+QRect CMainWindow::clampToScreen(const QRect &window, const QSize &screen)
+{
+    QRect result = window;
+    if (result.width() > screen.width())
+        result.setWidth(int(Utility::roundTo(screen.width() * 0.7, 0)));
+    if (result.height() > screen.height())
+        result.setHeight(int(Utility::roundTo(screen.height() * 0.7, 0)));
+    if (result.left() < 0)
+        result.moveLeft((screen.width() - result.width()) / 2);
+    if (result.top() < 0)
+        result.moveTop((screen.height() - result.height()) / 2);
+    return result;
+}
+
+void CMainWindow::slotSystemInitialized()
+{
+    CConfiguration *config = CConfiguration::instance();
+    config->setGroup(Config::Group::MainWindow);
+    m_contentSplitter->restoreState(config->value(Config::Key::ContentSplitterSizes).toByteArray());
+    restoreGeometry(config->value(Config::Key::Geometry).toByteArray());
+
+    const QScreen *screen = QGuiApplication::primaryScreen();
+    if (!screen)
+        return;
+    const QRect current(pos(), size());
+    const QRect wanted = clampToScreen(current, screen->size());
+    if (wanted.size() != current.size())
+        resize(wanted.size());
+    if (wanted.topLeft() != current.topLeft())
+        move(wanted.topLeft());
+}
+
+void CMainWindow::reactivate(const QString &message)
+{
+    if (message.toUpper() != QLatin1String("WAKE UP!"))
+        return;
+    setWindowState(windowState() & ~Qt::WindowMinimized);
+    show();
+    raise();
+    activateWindow();
+}
+
+void CMainWindow::slotAppClose()
+{
+    if (m_closed)
+        return;
+    saveWindowState();
+    finish();
+}
+
+void CMainWindow::saveWindowState()
+{
+    CConfiguration *config = CConfiguration::instance();
+    config->setGroup(Config::Group::MainWindow);
+    config->setValue(Config::Key::ContentSplitterSizes, m_contentSplitter->saveState());
+    const bool maximized = isMaximized();
+    config->setValue(Config::Key::WindowMaximized, maximized);
+    // The normal geometry is the one to come back to. The state changes
+    // without showing a window that was already closed.
+    if (maximized)
+        setWindowState(windowState() & ~Qt::WindowMaximized);
+    config->setValue(Config::Key::Geometry, saveGeometry());
+}
+
+void CMainWindow::finish()
+{
+    m_closed = true;
+    finishComponents();
+    finishFramework();
+    CConfiguration::destroy();
+}
+
+void CMainWindow::retranslate()
+{
+    setWindowTitle(tr("Garvo"));
+}
+
+void CMainWindow::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::LanguageChange && m_initialized && !m_closed)
+        retranslate();
+    QMainWindow::changeEvent(event);
+}
