@@ -1,0 +1,5 @@
+garvo_add_core_test(tst_database ${GARVO_TEST_DIR}/tst_database.cpp)
+garvo_add_core_test(tst_table ${GARVO_TEST_DIR}/tst_table.cpp)
+garvo_add_core_test(tst_records ${GARVO_TEST_DIR}/tst_records.cpp)
+garvo_add_core_test(tst_settings ${GARVO_TEST_DIR}/tst_settings.cpp)
+garvo_add_core_test(tst_cascade ${GARVO_TEST_DIR}/tst_cascade.cpp)
