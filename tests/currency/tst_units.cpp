@@ -1,16 +1,16 @@
+#include "../database/testdatabase.h"
 #include "currency/currency.h"
-#include "database/database.h"
-#include "database/settings.h"
 #include "modules/options/units.h"
 #include "testsupport.h"
+
+#include <memory>
 
 class TestUnits : public QObject
 {
     Q_OBJECT
 
 private:
-    QTemporaryDir *dir = nullptr;
-    CDatabase *db = nullptr;
+    std::unique_ptr<TestDatabase> db;
     CSettings *settings = nullptr;
 
     QString storedCurrency() const { return settings->value(QStringLiteral("currency"), QStringLiteral("<none>")).toString(); }
@@ -18,19 +18,15 @@ private:
 private slots:
     void init()
     {
-        dir = new QTemporaryDir;
-        db = new CDatabase(dir->filePath(QStringLiteral("garvo.db")));
-        QVERIFY(db->isOpen());
-        settings = new CSettings(db);
+        db.reset(new TestDatabase);
+        settings = db->settings;
         resetCurrency();
     }
 
     void cleanup()
     {
         resetCurrency();
-        delete settings;
-        delete db;
-        delete dir;
+        db.reset();
     }
 
     void freshDatabaseFormatsInDollarsWithoutWriting()
@@ -81,12 +77,18 @@ private slots:
 
     void worksWithoutASettingsObject()
     {
-        delete settings;
-        settings = nullptr;
-        QCOMPARE(currency()->code(), QStringLiteral("USD"));
-        QCOMPARE(currency(QStringLiteral("JPY"))->format(-12), QStringLiteral("-\u00A5 12.00"));
-        QCOMPARE(volumeUnit(), 0);
-        settings = new CSettings(db);
+        settings->setValue(QStringLiteral("currency"), QStringLiteral("EUR"));
+        delete db->settings;
+        const bool noSettings = !CSettings::instance();
+        const QString code = currency()->code();
+        const QString yen = currency(QStringLiteral("JPY"))->format(-12);
+        const int unit = volumeUnit();
+        db->settings = settings = new CSettings(db->database);
+
+        QVERIFY(noSettings);
+        QCOMPARE(code, QStringLiteral("USD"));
+        QCOMPARE(yen, QStringLiteral("-\u00A5 12.00"));
+        QCOMPARE(unit, 0);
     }
 
     void volumeUnitName_data()
