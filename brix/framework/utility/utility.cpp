@@ -3,7 +3,6 @@
 #include "application/configuration.h"
 
 #include <QDir>
-#include <QDirIterator>
 #include <QEventLoop>
 #include <QFile>
 #include <QFileInfo>
@@ -131,11 +130,13 @@ int maxInt(int a, int b)
 bool removeDirectory(const QString &path)
 {
     const QFileInfo info(path);
-    if (!info.exists() && !info.isSymLink())
-        return true;
     // A link is removed itself; its target is none of our business.
-    if (info.isSymLink() || !info.isDir())
+    if (info.isSymLink())
         return QFile::remove(path);
+    if (!info.exists())
+        return true;
+    if (!info.isDir())
+        return false;
 
     QDir dir(path);
     const QFileInfoList entries =

@@ -40,7 +40,8 @@ int maxInt(int a, int b);
 
 // Deletes the folder `path` with everything in it, hidden files included.
 // Symbolic links are removed, never followed. True when the folder is gone
-// (or never existed); false at the first entry that cannot be removed.
+// (or never existed); false when `path` is a file or at the first entry that
+// cannot be removed.
 bool removeDirectory(const QString &path);
 
 } // namespace Utility
