@@ -1,2 +1,7 @@
 garvo_add_core_test(tst_configuration ${GARVO_TEST_DIR}/tst_configuration.cpp)
 garvo_add_core_test(tst_commandline ${GARVO_TEST_DIR}/tst_commandline.cpp)
+add_executable(singleinstance_helper ${GARVO_TEST_DIR}/singleinstance_helper.cpp)
+target_link_libraries(singleinstance_helper PRIVATE garvo_gui)
+garvo_add_test(tst_singleinstance ${GARVO_TEST_DIR}/tst_singleinstance.cpp)
+target_compile_definitions(tst_singleinstance PRIVATE SINGLEINSTANCE_HELPER="$<TARGET_FILE:singleinstance_helper>")
+add_dependencies(tst_singleinstance singleinstance_helper)
