@@ -64,6 +64,13 @@ bool CTable::create()
     return true;
 }
 
+bool CTable::createIndex(int columnIndex)
+{
+    return m_database
+           && m_database->exec(QStringLiteral("CREATE INDEX IF NOT EXISTS %1_index ON %2 (%1)")
+                                   .arg(column(columnIndex), m_name));
+}
+
 void CTable::addColumn(const QString &suffix, const QString &type)
 {
     m_columns.append(m_name + suffix);

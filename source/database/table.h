@@ -75,6 +75,8 @@ signals:
 protected:
     // Adds a column "<name><suffix>"; `suffix` starts with "_".
     void addColumn(const QString &suffix, const QString &type);
+    // Adds an index on one column unless it exists; it changes no table.
+    bool createIndex(int columnIndex);
     // Removes every row whose column equals `value`, one row at a time
     // through remove(), all inside one transaction. Stops at the first
     // removal that fails or makes no progress. Returns false when it stopped
