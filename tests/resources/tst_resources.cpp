@@ -83,174 +83,151 @@ class TestResources : public QObject
     Q_OBJECT
 
 private slots:
-    void everyPathInTheCodeLoads_data();
-    void everyPathInTheCodeLoads();
-    void scannerFindsTheWidgetsOwnPaths();
-    void bothSpellingsNameTheSameFile();
-    void everyIconFamilyHasItsSizes_data();
-    void everyIconFamilyHasItsSizes();
-    void sizedPicturesHaveTheSizeTheirNameGives();
-    void everyCompiledInFileLoads();
-    void busyAnimationsAnimate();
-    void errorLabelIsRedUntilRenamed();
-    void transparentTableViewShowsThePageBehind();
-};
-
-void TestResources::everyPathInTheCodeLoads_data()
-{
-    QTest::addColumn<QString>("path");
-    const QList<PathUse> uses = resourcePathsInCode();
-    for (const PathUse &use : uses) {
-        const QByteArray row = QStringLiteral("%1:%2 %3").arg(use.file).arg(use.line).arg(use.path).toUtf8();
-        QTest::newRow(row.constData()) << use.path;
-    }
-}
-
-void TestResources::everyPathInTheCodeLoads()
-{
-    QFETCH(QString, path);
-    QCOMPARE(loadProblem(path), QString());
-}
-
-void TestResources::scannerFindsTheWidgetsOwnPaths()
-{
-    QStringList paths;
-    for (const PathUse &use : resourcePathsInCode())
-        paths.append(use.path);
-    QVERIFY(paths.contains(QStringLiteral(":resource/windows/dialog-background-footer.png")));
-    QVERIFY(paths.contains(QStringLiteral(":resource/images/windows/horizontal-separator-background-left.png")));
-}
-
-void TestResources::bothSpellingsNameTheSameFile()
-{
-    QFile withSlash(QStringLiteral(":/resource/icons/logo.png"));
-    QFile withoutSlash(QStringLiteral(":resource/icons/logo.png"));
-    QVERIFY(withSlash.open(QIODevice::ReadOnly));
-    QVERIFY(withoutSlash.open(QIODevice::ReadOnly));
-    QCOMPARE(withoutSlash.readAll(), withSlash.readAll());
-    QCOMPARE(loadProblem(StyleSheetPath.mid(0, 1) + StyleSheetPath.mid(2)), QString());
-}
-
-void TestResources::everyIconFamilyHasItsSizes_data()
-{
-    QTest::addColumn<QStringList>("names");
-    QTest::addColumn<QList<int>>("sizes");
-    const auto names = [](const char *list) { return QString::fromLatin1(list).split(QLatin1Char(' ')); };
-    QTest::newRow("list and report actions") << names("add delete edit settings cost-report fuel-report")
-                                             << QList<int>{16};
-    QTest::newRow("check and currency") << names("check currency") << QList<int>{16, 32, 64, 128};
-    QTest::newRow("expense") << names("expense") << QList<int>{16, 32, 64};
-    QTest::newRow("vehicle logs and garage")
-        << names("fuel-log odometer-log service service-schedule vehicle-info garage") << QList<int>{16, 24, 32, 64};
-    QTest::newRow("notes") << names("notes") << QList<int>{16, 32, 64};
-    QTest::newRow("logo") << names("logo") << QList<int>{32, 64, 128, 256};
-    QTest::newRow("money") << names("money") << QList<int>{32};
-    QTest::newRow("road") << names("road") << QList<int>{16, 32, 64, 128};
-    QTest::newRow("speedometer and steering wheel") << names("speedometer steering-wheel") << QList<int>{32, 64, 128};
-    QTest::newRow("vendor") << names("vendor") << QList<int>{32, 48, 64, 128, 256};
-    QTest::newRow("vehicle types")
-        << names("vehicle-car vehicle-jeep vehicle-van vehicle-rv vehicle-truck vehicle-bus vehicle-motorcycle "
-                 "vehicle-bicycle vehicle-trailer vehicle-agricultural vehicle-machine vehicle-boat vehicle-other")
-        << QList<int>{32, 256};
-    QTest::newRow("icons without size")
-        << names("logo dashboard report vehicle vendor expense notes note-stared note-unstared") << QList<int>{0};
-}
-
-void TestResources::everyIconFamilyHasItsSizes()
-{
-    QFETCH(QStringList, names);
-    QFETCH(QList<int>, sizes);
-    for (const QString &name : names) {
-        for (int size : sizes) {
-            const QString path = size ? QStringLiteral(":/resource/icons/%1-%2.png").arg(name).arg(size)
-                                      : QStringLiteral(":/resource/icons/%1.png").arg(name);
-            QVERIFY2(QImageReader(path).canRead(), qPrintable(path));
+    void everyPathInTheCodeLoads_data()
+    {
+        QTest::addColumn<QString>("path");
+        const QList<PathUse> uses = resourcePathsInCode();
+        for (const PathUse &use : uses) {
+            const QByteArray row = QStringLiteral("%1:%2 %3").arg(use.file).arg(use.line).arg(use.path).toUtf8();
+            QTest::newRow(row.constData()) << use.path;
         }
     }
-}
 
-void TestResources::sizedPicturesHaveTheSizeTheirNameGives()
-{
-    static const QRegularExpression sized(QStringLiteral("-(\\d+)\\.png$"));
-    int checked = 0;
-    QDirIterator it(QStringLiteral(":/resource"), QDir::Files, QDirIterator::Subdirectories);
-    while (it.hasNext()) {
-        const QString path = it.next();
-        const QRegularExpressionMatch match = sized.match(path);
-        if (!match.hasMatch())
-            continue;
-        const int size = match.captured(1).toInt();
-        QCOMPARE(QImageReader(path).size(), QSize(size, size));
-        ++checked;
+    void everyPathInTheCodeLoads()
+    {
+        QFETCH(QString, path);
+        QCOMPARE(loadProblem(path), QString());
     }
-    QVERIFY(checked > 50);
-}
 
-void TestResources::everyCompiledInFileLoads()
-{
-    int files = 0;
-    QDirIterator it(QStringLiteral(":/resource"), QDir::Files, QDirIterator::Subdirectories);
-    while (it.hasNext()) {
-        const QString path = it.next();
-        QVERIFY2(loadProblem(path).isEmpty(), qPrintable(path + QLatin1Char(' ') + loadProblem(path)));
-        ++files;
+    void scannerFindsTheWidgetsOwnPaths()
+    {
+        QStringList paths;
+        for (const PathUse &use : resourcePathsInCode())
+            paths.append(use.path);
+        QVERIFY(paths.contains(QStringLiteral(":resource/windows/dialog-background-footer.png")));
+        QVERIFY(paths.contains(QStringLiteral(":resource/images/windows/horizontal-separator-background-left.png")));
     }
-    QVERIFY(files > 100);
-}
 
-void TestResources::busyAnimationsAnimate()
-{
-    for (const QString &path : {QStringLiteral(":/resource/images/working.gif"),
-                                QStringLiteral(":/resource/images/wizard-working-icon.gif")}) {
-        QImageReader reader(path);
-        QVERIFY2(reader.supportsAnimation(), qPrintable(path));
-        QVERIFY2(reader.imageCount() > 1, qPrintable(path));
-        QVERIFY(reader.size().width() <= 24);
+    void bothSpellingsNameTheSameFile()
+    {
+        QFile withSlash(QStringLiteral(":/resource/icons/logo.png"));
+        QFile withoutSlash(QStringLiteral(":resource/icons/logo.png"));
+        QVERIFY(withSlash.open(QIODevice::ReadOnly));
+        QVERIFY(withoutSlash.open(QIODevice::ReadOnly));
+        QCOMPARE(withoutSlash.readAll(), withSlash.readAll());
     }
-}
 
-void TestResources::errorLabelIsRedUntilRenamed()
-{
-    QFile css(StyleSheetPath);
-    QVERIFY(css.open(QIODevice::ReadOnly));
-    QWidget window;
-    window.setStyleSheet(QString::fromUtf8(css.readAll()));
-    auto *label = new QLabel(QStringLiteral("text"), &window);
-    window.show();
+    void everyIconFamilyHasItsSizes_data()
+    {
+        QTest::addColumn<QStringList>("names");
+        QTest::addColumn<QList<int>>("sizes");
+        const auto names = [](const char *list) { return QString::fromLatin1(list).split(QLatin1Char(' ')); };
+        QTest::newRow("list and report actions") << names("add delete edit settings cost-report fuel-report")
+                                                 << QList<int>{16};
+        QTest::newRow("check and currency") << names("check currency") << QList<int>{16, 32, 64, 128};
+        QTest::newRow("expense") << names("expense") << QList<int>{16, 32, 64};
+        QTest::newRow("vehicle logs and garage")
+            << names("fuel-log odometer-log service service-schedule vehicle-info garage") << QList<int>{16, 24, 32, 64};
+        QTest::newRow("notes") << names("notes") << QList<int>{16, 32, 64};
+        QTest::newRow("logo") << names("logo") << QList<int>{32, 64, 128, 256};
+        QTest::newRow("money") << names("money") << QList<int>{32};
+        QTest::newRow("road") << names("road") << QList<int>{16, 32, 64, 128};
+        QTest::newRow("speedometer and steering wheel") << names("speedometer steering-wheel") << QList<int>{32, 64, 128};
+        QTest::newRow("vendor") << names("vendor") << QList<int>{32, 48, 64, 128, 256};
+        QTest::newRow("vehicle types")
+            << names("vehicle-car vehicle-jeep vehicle-van vehicle-rv vehicle-truck vehicle-bus vehicle-motorcycle "
+                     "vehicle-bicycle vehicle-trailer vehicle-agricultural vehicle-machine vehicle-boat vehicle-other")
+            << QList<int>{32, 256};
+        QTest::newRow("icons without size")
+            << names("logo dashboard report vehicle vendor expense notes note-stared note-unstared") << QList<int>{0};
+    }
 
-    label->setObjectName(QStringLiteral("errorLabel"));
-    QCOMPARE(textColour(label), QColor(0xFF, 0, 0));
+    void everyIconFamilyHasItsSizes()
+    {
+        QFETCH(QStringList, names);
+        QFETCH(QList<int>, sizes);
+        for (const QString &name : names) {
+            for (int size : sizes) {
+                const QString path = size ? QStringLiteral(":/resource/icons/%1-%2.png").arg(name).arg(size)
+                                          : QStringLiteral(":/resource/icons/%1.png").arg(name);
+                QVERIFY2(QImageReader(path).canRead(), qPrintable(path));
+            }
+        }
+    }
 
-    // The entry dialogs reset an error label this way.
-    label->setObjectName(QStringLiteral("QLabel"));
-    label->setStyleSheet(QString());
-    QCOMPARE(textColour(label), QColor(0, 0, 0));
+    void everyCompiledInFileLoads()
+    {
+        // A picture named "...-N.png" is N pixels square.
+        static const QRegularExpression sized(QStringLiteral("-(\\d+)\\.png$"));
+        int files = 0;
+        QDirIterator it(QStringLiteral(":/resource"), QDir::Files, QDirIterator::Subdirectories);
+        while (it.hasNext()) {
+            const QString path = it.next();
+            QVERIFY2(loadProblem(path).isEmpty(), qPrintable(path + QLatin1Char(' ') + loadProblem(path)));
+            const QRegularExpressionMatch match = sized.match(path);
+            if (match.hasMatch()) {
+                const int size = match.captured(1).toInt();
+                QVERIFY2(QImageReader(path).size() == QSize(size, size), qPrintable(path));
+            }
+            ++files;
+        }
+        QVERIFY(files > 100);
+    }
 
-    label->setObjectName(QStringLiteral("titleLabel"));
-    QCOMPARE(textColour(label), QColor(0x00, 0x6E, 0x43));
-}
+    void busyAnimationsAnimate()
+    {
+        for (const QString &path : {QStringLiteral(":/resource/images/working.gif"),
+                                    QStringLiteral(":/resource/images/wizard-working-icon.gif")}) {
+            QImageReader reader(path);
+            QVERIFY2(reader.supportsAnimation(), qPrintable(path));
+            QVERIFY2(reader.imageCount() > 1, qPrintable(path));
+            QVERIFY(reader.size().width() <= 24);
+        }
+    }
 
-void TestResources::transparentTableViewShowsThePageBehind()
-{
-    QFile css(StyleSheetPath);
-    QVERIFY(css.open(QIODevice::ReadOnly));
-    QWidget page;
-    page.setStyleSheet(QString::fromUtf8(css.readAll()) + QStringLiteral("QWidget#page {background: #00FF00;}"));
-    page.setObjectName(QStringLiteral("page"));
-    auto *layout = new QVBoxLayout(&page);
-    QStandardItemModel model(3, 2);
-    auto *table = new QTableView(&page);
-    table->setModel(&model);
-    table->setObjectName(QStringLiteral("transparentTableView"));
-    layout->addWidget(table);
-    page.resize(300, 200);
-    page.show();
+    void errorLabelIsRedUntilRenamed()
+    {
+        QFile css(StyleSheetPath);
+        QVERIFY(css.open(QIODevice::ReadOnly));
+        QWidget window;
+        window.setStyleSheet(QString::fromUtf8(css.readAll()));
+        auto *label = new QLabel(QStringLiteral("text"), &window);
+        window.show();
 
-    const QImage shot = page.grab().toImage();
-    const QRect cell = table->visualRect(model.index(1, 1));
-    const QPoint inPage = table->viewport()->mapTo(&page, cell.center());
-    QCOMPARE(shot.pixelColor(inPage), QColor(0, 0xFF, 0));
-}
+        label->setObjectName(QStringLiteral("errorLabel"));
+        QCOMPARE(textColour(label), QColor(0xFF, 0, 0));
+
+        // The entry dialogs reset an error label this way.
+        label->setObjectName(QStringLiteral("QLabel"));
+        label->setStyleSheet(QString());
+        QCOMPARE(textColour(label), QColor(0, 0, 0));
+
+        label->setObjectName(QStringLiteral("titleLabel"));
+        QCOMPARE(textColour(label), QColor(0x00, 0x6E, 0x43));
+    }
+
+    void transparentTableViewShowsThePageBehind()
+    {
+        QFile css(StyleSheetPath);
+        QVERIFY(css.open(QIODevice::ReadOnly));
+        QWidget page;
+        page.setStyleSheet(QString::fromUtf8(css.readAll()) + QStringLiteral("QWidget#page {background: #00FF00;}"));
+        page.setObjectName(QStringLiteral("page"));
+        auto *layout = new QVBoxLayout(&page);
+        QStandardItemModel model(3, 2);
+        auto *table = new QTableView(&page);
+        table->setModel(&model);
+        table->setObjectName(QStringLiteral("transparentTableView"));
+        layout->addWidget(table);
+        page.resize(300, 200);
+        page.show();
+
+        const QImage shot = page.grab().toImage();
+        const QRect cell = table->visualRect(model.index(1, 1));
+        const QPoint inPage = table->viewport()->mapTo(&page, cell.center());
+        QCOMPARE(shot.pixelColor(inPage), QColor(0, 0xFF, 0));
+    }
+};
 
 GARVO_TEST_MAIN(TestResources)
 #include "tst_resources.moc"

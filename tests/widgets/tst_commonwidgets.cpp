@@ -1,20 +1,16 @@
 #include "testsupport.h"
 
-#include "widgets/animationlabel.h"
 #include "widgets/bigtoolbutton.h"
 #include "widgets/descriptionboxitemwidget.h"
 #include "widgets/descriptionboxwidget.h"
 #include "widgets/dialog.h"
 #include "widgets/gallerywidget.h"
 #include "widgets/groupbox.h"
-#include "widgets/scrollwidget.h"
 #include "widgets/separatorwidget.h"
 #include "widgets/widgetwithbackground.h"
 
 #include <QLabel>
-#include <QMovie>
-#include <QSignalSpy>
-#include <QVBoxLayout>
+#include <QLayout>
 
 namespace {
 
@@ -57,400 +53,305 @@ class TestCommonWidgets : public QObject
     Q_OBJECT
 
 private slots:
-    void backgroundGeometry_data();
-    void backgroundGeometry();
-    void backgroundPaintsWhereTheModeSays_data();
-    void backgroundPaintsWhereTheModeSays();
-    void backgroundOffsetSwitchesToOffsetMode();
-    void backgroundImageMissingFileLeavesNone();
-    void backgroundClickOnlyForLeftButton();
+    void backgroundGeometry_data()
+    {
+        QTest::addColumn<int>("mode");
+        QTest::addColumn<QSize>("widget");
+        QTest::addColumn<QSize>("picture");
+        QTest::addColumn<QPoint>("offset");
+        QTest::addColumn<QRect>("expected");
 
-    void galleryGrid_data();
-    void galleryGrid();
-    void galleryPressSelects_data();
-    void galleryPressSelects();
-    void gallerySelectionByPath();
-    void gallerySelectedImageBeyondShorterListIsEmpty();
-    void galleryFramesTheSelectedCell();
+        const QPoint none(0, 0);
+        QTest::newRow("offset at own size") << 0 << QSize(100, 80) << QSize(30, 20) << QPoint(5, -7)
+                                            << QRect(5, -7, 30, 20);
+        QTest::newRow("unknown mode paints as offset") << 9 << QSize(100, 80) << QSize(30, 20) << QPoint(5, 7)
+                                                       << QRect(5, 7, 30, 20);
+        QTest::newRow("fill wide picture cut at the sides") << 1 << QSize(100, 100) << QSize(200, 100) << none
+                                                            << QRect(-50, 0, 200, 100);
+        QTest::newRow("fill tall picture cut at top and bottom") << 1 << QSize(100, 100) << QSize(100, 200) << none
+                                                                 << QRect(0, -50, 100, 200);
+        // Whole-number ratios (3/2 and 1/1 both truncate to 1) used to leave bands.
+        QTest::newRow("fill covers widget when truncated ratios are equal") << 1 << QSize(100, 100) << QSize(150, 100)
+                                                                            << none << QRect(-25, 0, 150, 100);
+        QTest::newRow("fill zero-height widget paints nothing") << 1 << QSize(100, 0) << QSize(10, 10) << none
+                                                                << QRect();
+        QTest::newRow("fit wide picture centred vertically") << 2 << QSize(100, 100) << QSize(200, 100) << none
+                                                             << QRect(0, 25, 100, 50);
+        QTest::newRow("fit tall picture centred horizontally") << 2 << QSize(100, 100) << QSize(100, 200) << none
+                                                               << QRect(25, 0, 50, 100);
+        QTest::newRow("tiled from offset to bottom-right") << 4 << QSize(100, 80) << QSize(10, 10) << QPoint(10, 20)
+                                                           << QRect(10, 20, 90, 60);
+        QTest::newRow("centred at own size") << 5 << QSize(100, 80) << QSize(40, 20) << none << QRect(30, 30, 40, 20);
+        QTest::newRow("empty picture paints nothing") << 2 << QSize(100, 80) << QSize(0, 0) << none << QRect();
+    }
 
-    void descriptionBoxKeepsOrderAboveStretch();
-    void descriptionItemLeavesEmptyPartsEmpty();
-    void groupBoxTitleShowsAndHides();
-    void separatorLines();
-    void dialogFooterTilesAlongBottom();
-    void animationLabelRunsAndStops();
-    void bigToolButtonActivatesItsModule();
-    void scrollWidgetLayoutGoesOnInnerWidget();
-};
+    void backgroundGeometry()
+    {
+        QFETCH(int, mode);
+        QFETCH(QSize, widget);
+        QFETCH(QSize, picture);
+        QFETCH(QPoint, offset);
+        QFETCH(QRect, expected);
+        QCOMPARE(CWidgetWithBackground::backgroundRect(mode, widget, picture, offset.x(), offset.y()), expected);
+    }
 
-void TestCommonWidgets::backgroundGeometry_data()
-{
-    QTest::addColumn<int>("mode");
-    QTest::addColumn<QSize>("widget");
-    QTest::addColumn<QSize>("picture");
-    QTest::addColumn<QPoint>("offset");
-    QTest::addColumn<QRect>("expected");
+    void backgroundPaintsWhereTheModeSays_data()
+    {
+        QTest::addColumn<int>("mode");
+        QTest::addColumn<QPoint>("red");
+        QTest::addColumn<QPoint>("notRed");
 
-    const QPoint none(0, 0);
-    QTest::newRow("offset at own size") << 0 << QSize(100, 80) << QSize(30, 20) << QPoint(5, -7)
-                                        << QRect(5, -7, 30, 20);
-    QTest::newRow("unknown mode paints as offset") << 9 << QSize(100, 80) << QSize(30, 20) << QPoint(5, 7)
-                                                   << QRect(5, 7, 30, 20);
-    QTest::newRow("fill wide picture cut at the sides") << 1 << QSize(100, 100) << QSize(200, 100) << none
-                                                        << QRect(-50, 0, 200, 100);
-    QTest::newRow("fill tall picture cut at top and bottom") << 1 << QSize(100, 100) << QSize(100, 200) << none
-                                                             << QRect(0, -50, 100, 200);
-    // Whole-number ratios (3/2 and 1/1 both truncate to 1) used to leave bands.
-    QTest::newRow("fill covers widget when truncated ratios are equal") << 1 << QSize(100, 100) << QSize(150, 100)
-                                                                        << none << QRect(-25, 0, 150, 100);
-    QTest::newRow("fill zero-height widget paints nothing") << 1 << QSize(100, 0) << QSize(10, 10) << none
-                                                            << QRect();
-    QTest::newRow("fit wide picture centred vertically") << 2 << QSize(100, 100) << QSize(200, 100) << none
-                                                         << QRect(0, 25, 100, 50);
-    QTest::newRow("fit tall picture centred horizontally") << 2 << QSize(100, 100) << QSize(100, 200) << none
-                                                           << QRect(25, 0, 50, 100);
-    QTest::newRow("fit zero-width widget paints nothing") << 2 << QSize(0, 100) << QSize(10, 10) << none
-                                                          << QRect();
-    QTest::newRow("stretch to full size") << 3 << QSize(120, 40) << QSize(10, 30) << none << QRect(0, 0, 120, 40);
-    QTest::newRow("tiled from offset to bottom-right") << 4 << QSize(100, 80) << QSize(10, 10) << QPoint(10, 20)
-                                                       << QRect(10, 20, 90, 60);
-    QTest::newRow("centred at own size") << 5 << QSize(100, 80) << QSize(40, 20) << none << QRect(30, 30, 40, 20);
-    QTest::newRow("empty picture paints nothing") << 2 << QSize(100, 80) << QSize(0, 0) << none << QRect();
-}
+        // A 10 x 10 red picture at offset (20, 20) on a 40 x 40 widget.
+        QTest::newRow("offset: one picture") << 0 << QPoint(25, 25) << QPoint(35, 35);
+        QTest::newRow("tiled: second tile follows the first") << 4 << QPoint(35, 35) << QPoint(15, 15);
+        QTest::newRow("stretch: whole widget") << 3 << QPoint(2, 2) << QPoint(-1, -1);
+    }
 
-void TestCommonWidgets::backgroundGeometry()
-{
-    QFETCH(int, mode);
-    QFETCH(QSize, widget);
-    QFETCH(QSize, picture);
-    QFETCH(QPoint, offset);
-    QFETCH(QRect, expected);
-    QCOMPARE(CWidgetWithBackground::backgroundRect(mode, widget, picture, offset.x(), offset.y()), expected);
-}
+    void backgroundPaintsWhereTheModeSays()
+    {
+        QFETCH(int, mode);
+        QFETCH(QPoint, red);
+        QFETCH(QPoint, notRed);
 
-void TestCommonWidgets::backgroundPaintsWhereTheModeSays_data()
-{
-    QTest::addColumn<int>("mode");
-    QTest::addColumn<QPoint>("red");
-    QTest::addColumn<QPoint>("notRed");
+        QTemporaryDir dir;
+        CWidgetWithBackground widget;
+        widget.resize(40, 40);
+        widget.setBackgroundImage(solidPicture(dir, QSize(10, 10), Qt::red));
+        widget.setBackgroundOffset(20, 20);
+        widget.setBackgroundMode(mode);
 
-    // A 10 x 10 red picture at offset (20, 20) on a 40 x 40 widget.
-    QTest::newRow("offset: one picture") << 0 << QPoint(25, 25) << QPoint(35, 35);
-    QTest::newRow("tiled: second tile follows the first") << 4 << QPoint(35, 35) << QPoint(15, 15);
-    QTest::newRow("stretch: whole widget") << 3 << QPoint(2, 2) << QPoint(-1, -1);
-}
+        QCOMPARE(pixel(widget, red), QColor(Qt::red));
+        if (notRed.x() >= 0)
+            QVERIFY(pixel(widget, notRed) != QColor(Qt::red));
+    }
 
-void TestCommonWidgets::backgroundPaintsWhereTheModeSays()
-{
-    QFETCH(int, mode);
-    QFETCH(QPoint, red);
-    QFETCH(QPoint, notRed);
+    void backgroundSetters()
+    {
+        CWidgetWithBackground widget;
+        widget.setBackgroundMode(CWidgetWithBackground::BackgroundTiled);
+        widget.setBackgroundOffset(3, -4);
+        QCOMPARE(widget.backgroundMode(), int(CWidgetWithBackground::BackgroundOffset));
 
-    QTemporaryDir dir;
-    CWidgetWithBackground widget;
-    widget.resize(40, 40);
-    widget.setBackgroundImage(solidPicture(dir, QSize(10, 10), Qt::red));
-    widget.setBackgroundOffset(20, 20);
-    widget.setBackgroundMode(mode);
+        widget.setBackgroundImage(QStringLiteral(":resource/icons/add-16.png"));
+        QCOMPARE(widget.background().size(), QSize(16, 16));
+        // A later missing file drops the earlier picture too.
+        widget.setBackgroundImage(QStringLiteral(":resource/icons/no-such-picture.png"));
+        QVERIFY(widget.background().isNull());
+    }
 
-    QCOMPARE(pixel(widget, red), QColor(Qt::red));
-    if (notRed.x() >= 0)
-        QVERIFY(pixel(widget, notRed) != QColor(Qt::red));
-}
+    void galleryGrid_data()
+    {
+        QTest::addColumn<int>("width");
+        QTest::addColumn<int>("pictures");
+        QTest::addColumn<int>("columns");
+        QTest::addColumn<int>("rows");
+        QTest::addColumn<int>("leftOffset");
+        QTest::addColumn<int>("height");
 
-void TestCommonWidgets::backgroundOffsetSwitchesToOffsetMode()
-{
-    CWidgetWithBackground widget;
-    widget.setBackgroundMode(CWidgetWithBackground::BackgroundTiled);
-    widget.setBackgroundOffset(3, -4);
-    QCOMPARE(widget.backgroundMode(), int(CWidgetWithBackground::BackgroundOffset));
-    QCOMPARE(widget.backgroundOffsetX(), 3);
-    QCOMPARE(widget.backgroundOffsetY(), -4);
-}
+        QTest::newRow("300 wide, 10 pictures") << 300 << 10 << 4 << 3 << 36 << 186;
+        QTest::newRow("rows exactly filled") << 300 << 8 << 4 << 2 << 36 << 127;
+        QTest::newRow("no pictures") << 300 << 0 << 4 << 0 << 36 << 9;
+        QTest::newRow("67 wide: no column, one row") << 67 << 5 << 0 << 1 << 38 << 68;
+        QTest::newRow("68 wide: first column") << 68 << 5 << 1 << 5 << 9 << 304;
+    }
 
-void TestCommonWidgets::backgroundImageMissingFileLeavesNone()
-{
-    CWidgetWithBackground widget;
-    widget.setBackgroundImage(QStringLiteral(":resource/icons/add-16.png"));
-    QCOMPARE(widget.background().size(), QSize(16, 16));
+    void galleryGrid()
+    {
+        QFETCH(int, width);
+        QFETCH(int, pictures);
+        QFETCH(int, columns);
+        QFETCH(int, rows);
+        QFETCH(int, leftOffset);
+        QFETCH(int, height);
 
-    // A later missing file drops the earlier picture too.
-    widget.setBackgroundImage(QStringLiteral(":resource/icons/no-such-picture.png"));
-    QVERIFY(widget.background().isNull());
-    widget.resize(20, 20);
-    widget.grab(); // paints without a picture
-}
+        GalleryWidget gallery;
+        QCOMPARE(gallery.height(), 100);
+        gallery.resize(width, 100);
+        gallery.setImages(vehiclePictures(pictures));
+        gallery.show();
+        QCOMPARE(gallery.columnCount(), columns);
+        QCOMPARE(gallery.rowCount(), rows);
+        QCOMPARE(gallery.leftOffsetX(), leftOffset);
+        QCOMPARE(gallery.height(), height);
+    }
 
-void TestCommonWidgets::backgroundClickOnlyForLeftButton()
-{
-    CWidgetWithBackground widget;
-    widget.resize(20, 20);
-    QSignalSpy clicked(&widget, &CWidgetWithBackground::clicked);
-    QTest::mousePress(&widget, Qt::RightButton);
-    QTest::mousePress(&widget, Qt::MiddleButton);
-    QCOMPARE(clicked.count(), 0);
-    QTest::mousePress(&widget, Qt::LeftButton);
-    QCOMPARE(clicked.count(), 1);
-}
+    void galleryPressSelects_data()
+    {
+        QTest::addColumn<int>("width");
+        QTest::addColumn<QPoint>("press");
+        QTest::addColumn<int>("expected");
 
-void TestCommonWidgets::galleryGrid_data()
-{
-    QTest::addColumn<int>("width");
-    QTest::addColumn<int>("pictures");
-    QTest::addColumn<int>("columns");
-    QTest::addColumn<int>("rows");
-    QTest::addColumn<int>("leftOffset");
-    QTest::addColumn<int>("height");
+        // 300 wide, 10 pictures, index 5 selected beforehand.
+        QTest::newRow("first cell") << 300 << QPoint(40, 20) << 0;
+        QTest::newRow("second cell") << 300 << QPoint(100, 20) << 1;
+        QTest::newRow("last picture, third row") << 300 << QPoint(100, 130) << 9;
+        QTest::newRow("above the grid") << 300 << QPoint(40, 3) << 5;
+        QTest::newRow("left of the grid") << 300 << QPoint(20, 20) << 5;
+        QTest::newRow("right of the last column") << 300 << QPoint(280, 20) << 5;
+        QTest::newRow("empty cell after the last picture") << 300 << QPoint(220, 130) << 5;
+        QTest::newRow("narrow gallery ignores presses") << 60 << QPoint(10, 20) << 5;
+    }
 
-    QTest::newRow("300 wide, 10 pictures") << 300 << 10 << 4 << 3 << 36 << 186;
-    QTest::newRow("rows exactly filled") << 300 << 8 << 4 << 2 << 36 << 127;
-    QTest::newRow("no pictures") << 300 << 0 << 4 << 0 << 36 << 9;
-    QTest::newRow("67 wide: no column, one row") << 67 << 5 << 0 << 1 << 38 << 68;
-    QTest::newRow("68 wide: first column") << 68 << 5 << 1 << 5 << 9 << 304;
-}
+    void galleryPressSelects()
+    {
+        QFETCH(int, width);
+        QFETCH(QPoint, press);
+        QFETCH(int, expected);
 
-void TestCommonWidgets::galleryGrid()
-{
-    QFETCH(int, width);
-    QFETCH(int, pictures);
-    QFETCH(int, columns);
-    QFETCH(int, rows);
-    QFETCH(int, leftOffset);
-    QFETCH(int, height);
+        GalleryWidget gallery;
+        gallery.resize(width, 100);
+        const QStringList paths = vehiclePictures(10);
+        gallery.setImages(paths);
+        gallery.selectImage(paths.at(5));
+        gallery.show();
 
-    GalleryWidget gallery;
-    QCOMPARE(gallery.height(), 100);
-    gallery.resize(width, 100);
-    gallery.setImages(vehiclePictures(pictures));
-    gallery.show();
-    QCOMPARE(gallery.columnCount(), columns);
-    QCOMPARE(gallery.rowCount(), rows);
-    QCOMPARE(gallery.leftOffsetX(), leftOffset);
-    QCOMPARE(gallery.height(), height);
-}
+        QTest::mousePress(&gallery, Qt::LeftButton, Qt::NoModifier, press);
+        QCOMPARE(gallery.selectedIndex(), expected);
+        QCOMPARE(gallery.selectedImage(), paths.at(expected));
+    }
 
-void TestCommonWidgets::galleryPressSelects_data()
-{
-    QTest::addColumn<int>("width");
-    QTest::addColumn<QPoint>("press");
-    QTest::addColumn<int>("expected");
+    void gallerySelectionByPath()
+    {
+        GalleryWidget gallery;
+        QCOMPARE(gallery.selectedImage(), QString());
 
-    // 300 wide, 10 pictures, index 5 selected beforehand.
-    QTest::newRow("first cell") << 300 << QPoint(40, 20) << 0;
-    QTest::newRow("second cell") << 300 << QPoint(100, 20) << 1;
-    QTest::newRow("last picture, third row") << 300 << QPoint(100, 130) << 9;
-    QTest::newRow("above the grid") << 300 << QPoint(40, 3) << 5;
-    QTest::newRow("left of the grid") << 300 << QPoint(20, 20) << 5;
-    QTest::newRow("right of the last column") << 300 << QPoint(280, 20) << 5;
-    QTest::newRow("empty cell after the last picture") << 300 << QPoint(220, 130) << 5;
-    QTest::newRow("narrow gallery ignores presses") << 60 << QPoint(10, 20) << 5;
-}
+        const QStringList paths{QStringLiteral(":resource/icons/vehicle-car-256.png"),
+                                QStringLiteral(":resource/icons/vehicle-bus-256.png"),
+                                QStringLiteral(":resource/icons/vehicle-car-256.png"),
+                                QStringLiteral(":resource/icons/vehicle-boat-256.png")};
+        gallery.setImages(paths);
+        QCOMPARE(gallery.selectedImage(), paths.at(0));
 
-void TestCommonWidgets::galleryPressSelects()
-{
-    QFETCH(int, width);
-    QFETCH(QPoint, press);
-    QFETCH(int, expected);
+        gallery.selectImage(paths.at(0));
+        QCOMPARE(gallery.selectedIndex(), 2); // the last duplicate wins
 
-    GalleryWidget gallery;
-    gallery.resize(width, 100);
-    const QStringList paths = vehiclePictures(10);
-    gallery.setImages(paths);
-    gallery.selectImage(paths.at(5));
-    gallery.show();
+        gallery.selectImage(QStringLiteral(":resource/icons/VEHICLE-BUS-256.png"));
+        QCOMPARE(gallery.selectedIndex(), 2); // no match, case-sensitive
 
-    QTest::mousePress(&gallery, Qt::LeftButton, Qt::NoModifier, press);
-    QCOMPARE(gallery.selectedIndex(), expected);
-    QCOMPARE(gallery.selectedImage(), paths.at(expected));
-}
+        gallery.setImages(paths.mid(1));
+        QCOMPARE(gallery.selectedIndex(), 2); // new pictures keep the index
+        QCOMPARE(gallery.selectedImage(), paths.at(3));
+        gallery.setImages(paths.mid(0, 2));
+        QCOMPARE(gallery.selectedImage(), QString()); // index beyond the shorter list
+    }
 
-void TestCommonWidgets::gallerySelectionByPath()
-{
-    GalleryWidget gallery;
-    QCOMPARE(gallery.selectedImage(), QString());
+    void galleryFramesTheSelectedCell()
+    {
+        GalleryWidget gallery;
+        gallery.resize(300, 100);
+        const QStringList paths = vehiclePictures(6);
+        gallery.setImages(paths);
+        gallery.selectImage(paths.at(5)); // second row, second column
+        gallery.show();
 
-    const QStringList paths{QStringLiteral(":resource/icons/vehicle-car-256.png"),
-                            QStringLiteral(":resource/icons/vehicle-bus-256.png"),
-                            QStringLiteral(":resource/icons/vehicle-car-256.png"),
-                            QStringLiteral(":resource/icons/vehicle-boat-256.png")};
-    gallery.setImages(paths);
-    QCOMPARE(gallery.selectedImage(), paths.at(0));
+        const QImage shot = gallery.grab().toImage();
+        const int x = 36 + 59;
+        const int y = 9 + 59;
+        const QColor frame(QStringLiteral("#1D1D1B"));
+        QCOMPARE(shot.pixelColor(x, y + 25), frame);
+        QCOMPARE(shot.pixelColor(x + 50, y + 25), frame);
+        QVERIFY(shot.pixelColor(36, 9 + 25) != frame); // unselected cell
+    }
 
-    gallery.selectImage(paths.at(0));
-    QCOMPARE(gallery.selectedIndex(), 2); // the last duplicate wins
+    void descriptionBoxKeepsOrderAboveStretch()
+    {
+        CDescriptionBoxWidget box;
+        box.setTitle(QStringLiteral("About"));
+        box.addItem(QStringLiteral("A"));
+        box.addItem(QStringLiteral("B"), QStringLiteral("Heading B"));
+        box.addItem(QStringLiteral("C"), QString(), QStringLiteral(":resource/icons/lightbulb-48.png"));
+        box.addItem(QStringLiteral("D"), QString(), QStringLiteral(":resource/icons/missing.png"));
+        box.show();
 
-    gallery.selectImage(QStringLiteral(":resource/icons/VEHICLE-BUS-256.png"));
-    QCOMPARE(gallery.selectedIndex(), 2); // no match, case-sensitive
+        const QList<CDescriptionBoxItemWidget *> items = box.items();
+        QCOMPARE(items.size(), 4);
+        for (int i = 0; i < items.size(); ++i) {
+            QCOMPARE(items.at(i)->text(), QString(QLatin1Char('A' + i)));
+            if (i > 0)
+                QVERIFY(items.at(i - 1)->y() < items.at(i)->y());
+        }
+        QLayout *itemsLayout = items.at(0)->parentWidget()->layout();
+        QCOMPARE(itemsLayout->count(), 5);
+        QVERIFY(itemsLayout->itemAt(4)->spacerItem());
 
-    gallery.setImages(paths.mid(1));
-    QCOMPARE(gallery.selectedIndex(), 2); // new pictures keep the index
-    QCOMPARE(gallery.selectedImage(), paths.at(3));
-}
+        // Empty heading or path, or a picture that does not load, leave the part empty.
+        QCOMPARE(items.at(0)->heading(), QString());
+        QCOMPARE(items.at(1)->heading(), QStringLiteral("Heading B"));
+        QVERIFY(!items.at(0)->hasIcon());
+        QVERIFY(items.at(2)->hasIcon());
+        QVERIFY(!items.at(3)->hasIcon());
+    }
 
-void TestCommonWidgets::gallerySelectedImageBeyondShorterListIsEmpty()
-{
-    GalleryWidget gallery;
-    gallery.setImages(vehiclePictures(10));
-    gallery.selectImage(vehiclePictures(10).at(9));
-    gallery.setImages(vehiclePictures(3));
-    QCOMPARE(gallery.selectedImage(), QString());
-}
+    void groupBoxTitleShowsAndHides()
+    {
+        CGroupBox box;
+        auto *title = box.findChild<QLabel *>();
+        QVERIFY(title);
+        QVERIFY(title->isHidden());
+        QVERIFY(title->font().bold());
 
-void TestCommonWidgets::galleryFramesTheSelectedCell()
-{
-    GalleryWidget gallery;
-    gallery.resize(300, 100);
-    const QStringList paths = vehiclePictures(6);
-    gallery.setImages(paths);
-    gallery.selectImage(paths.at(5)); // second row, second column
-    gallery.show();
+        box.setTitle(QStringLiteral("Fuel"));
+        QVERIFY(!title->isHidden());
+        QCOMPARE(box.title(), QStringLiteral("Fuel"));
+        box.setTitle(QString());
+        QVERIFY(title->isHidden());
+        box.setTitle(QStringLiteral("Currency"));
+        QVERIFY(!title->isHidden());
+    }
 
-    const QImage shot = gallery.grab().toImage();
-    const int x = 36 + 59;
-    const int y = 9 + 59;
-    const QColor frame(QStringLiteral("#1D1D1B"));
-    QCOMPARE(shot.pixelColor(x, y + 25), frame);
-    QCOMPARE(shot.pixelColor(x + 50, y + 25), frame);
-    QVERIFY(shot.pixelColor(36, 9 + 25) != frame); // unselected cell
-}
+    void separatorLines()
+    {
+        CSeparatorWidget horizontal;
+        horizontal.resize(200, 3);
+        QCOMPARE(horizontal.height(), 3);
+        QCOMPARE(pixel(horizontal, QPoint(100, 2)), QColor(214, 229, 245));
+        QVERIFY(pixel(horizontal, QPoint(100, 1)) != QColor(214, 229, 245));
 
-void TestCommonWidgets::descriptionBoxKeepsOrderAboveStretch()
-{
-    CDescriptionBoxWidget box;
-    box.setTitle(QStringLiteral("About"));
-    box.addItem(QStringLiteral("A"));
-    box.addItem(QStringLiteral("B"), QStringLiteral("Heading B"));
-    box.addItem(QStringLiteral("C"), QString(), QStringLiteral(":resource/icons/lightbulb-48.png"));
-    box.show();
+        CSeparatorWidget vertical(0);
+        vertical.resize(1, 40);
+        QCOMPARE(vertical.width(), 1);
+        QCOMPARE(pixel(vertical, QPoint(0, 20)), QColor(205, 218, 234));
+    }
 
-    const QList<CDescriptionBoxItemWidget *> items = box.items();
-    QCOMPARE(items.size(), 3);
-    QCOMPARE(items.at(0)->text(), QStringLiteral("A"));
-    QCOMPARE(items.at(1)->text(), QStringLiteral("B"));
-    QCOMPARE(items.at(2)->text(), QStringLiteral("C"));
-    QVERIFY(items.at(0)->y() < items.at(1)->y());
-    QVERIFY(items.at(1)->y() < items.at(2)->y());
+    void dialogFooterTilesAlongBottom()
+    {
+        const QImage footer(QStringLiteral(":resource/windows/dialog-background-footer.png"));
+        QVERIFY(!footer.isNull());
+        CDialog dialog(nullptr, Qt::WindowTitleHint | Qt::WindowSystemMenuHint);
+        dialog.resize(footer.width() * 5 + 3, 200);
+        const QImage shot = dialog.grab().toImage();
 
-    QLayout *itemsLayout = items.at(0)->parentWidget()->layout();
-    QCOMPARE(itemsLayout->count(), 4);
-    QVERIFY(itemsLayout->itemAt(3)->spacerItem());
-}
-
-void TestCommonWidgets::descriptionItemLeavesEmptyPartsEmpty()
-{
-    CDescriptionBoxWidget box;
-    CDescriptionBoxItemWidget *plain = box.addItem(QStringLiteral("line one<br/>line two"));
-    QCOMPARE(plain->heading(), QString());
-    QVERIFY(!plain->hasIcon());
-
-    CDescriptionBoxItemWidget *full = box.addItem(QStringLiteral("text"), QStringLiteral("Be careful"),
-                                                  QStringLiteral(":resource/icons/notification-48.png"));
-    QCOMPARE(full->heading(), QStringLiteral("Be careful"));
-    QVERIFY(full->hasIcon());
-
-    CDescriptionBoxItemWidget *broken = box.addItem(QStringLiteral("text"), QString(),
-                                                    QStringLiteral(":resource/icons/missing.png"));
-    QVERIFY(!broken->hasIcon());
-}
-
-void TestCommonWidgets::groupBoxTitleShowsAndHides()
-{
-    CGroupBox box;
-    auto *title = box.findChild<QLabel *>();
-    QVERIFY(title);
-    QVERIFY(title->isHidden());
-    QVERIFY(title->font().bold());
-
-    box.setTitle(QStringLiteral("Fuel"));
-    QVERIFY(!title->isHidden());
-    QCOMPARE(box.title(), QStringLiteral("Fuel"));
-    box.setTitle(QString());
-    QVERIFY(title->isHidden());
-    box.setTitle(QStringLiteral("Currency"));
-    QVERIFY(!title->isHidden());
-}
-
-void TestCommonWidgets::separatorLines()
-{
-    CSeparatorWidget horizontal;
-    horizontal.resize(200, 3);
-    QCOMPARE(horizontal.height(), 3);
-    QCOMPARE(pixel(horizontal, QPoint(100, 2)), QColor(214, 229, 245));
-    QVERIFY(pixel(horizontal, QPoint(100, 1)) != QColor(214, 229, 245));
-
-    CSeparatorWidget vertical(0);
-    vertical.resize(1, 40);
-    QCOMPARE(vertical.width(), 1);
-    QCOMPARE(pixel(vertical, QPoint(0, 20)), QColor(205, 218, 234));
-}
-
-void TestCommonWidgets::dialogFooterTilesAlongBottom()
-{
-    const QImage footer(QStringLiteral(":resource/windows/dialog-background-footer.png"));
-    QVERIFY(!footer.isNull());
-    CDialog dialog(nullptr, Qt::WindowTitleHint | Qt::WindowSystemMenuHint);
-    dialog.resize(footer.width() * 5 + 3, 200);
-    const QImage shot = dialog.grab().toImage();
-
-    QCOMPARE(shot.pixelColor(5, 5), QColor(252, 252, 252));
-    for (int x : {0, footer.width() * 2 + 1, dialog.width() - 1}) {
-        for (int row : {0, footer.height() - 1}) {
-            const int y = dialog.height() - footer.height() + row;
-            QCOMPARE(shot.pixelColor(x, y), footer.pixelColor(x % footer.width(), row));
+        QCOMPARE(shot.pixelColor(5, 5), QColor(252, 252, 252));
+        for (int x : {0, footer.width() * 2 + 1, dialog.width() - 1}) {
+            for (int row : {0, footer.height() - 1}) {
+                const int y = dialog.height() - footer.height() + row;
+                QCOMPARE(shot.pixelColor(x, y), footer.pixelColor(x % footer.width(), row));
+            }
         }
     }
-}
 
-void TestCommonWidgets::animationLabelRunsAndStops()
-{
-    CAnimationLabel label;
-    label.setFileName(QStringLiteral(":resource/images/wizard-working-icon.gif"));
-    QVERIFY(!label.isRunning());
-    label.start();
-    QVERIFY(label.isRunning());
-    QCOMPARE(static_cast<QLabel &>(label).movie()->state(), QMovie::Running);
-    label.stop();
-    QVERIFY(!label.isRunning());
-    QCOMPARE(static_cast<QLabel &>(label).movie()->state(), QMovie::NotRunning);
+    void bigToolButtonActivatesItsModule()
+    {
+        QList<int> activated;
+        CBigToolButton::setModuleActivator([&activated](int id) { activated.append(id); });
 
-    // Destroyed while running.
-    auto *running = new CAnimationLabel;
-    running->setFileName(QStringLiteral(":resource/images/working.gif"));
-    running->start();
-    delete running;
-}
+        CBigToolButton button;
+        QCOMPARE(button.size(), QSize(78, 78));
+        QTest::mouseClick(&button, Qt::LeftButton);
+        button.setModuleId(140);
+        QTest::mouseClick(&button, Qt::LeftButton);
+        QCOMPARE(activated, QList<int>{140});
 
-void TestCommonWidgets::bigToolButtonActivatesItsModule()
-{
-    QList<int> activated;
-    CBigToolButton::setModuleActivator([&activated](int id) { activated.append(id); });
+        // Subclasses such as the garage button replace the activation.
+        CountingButton counting;
+        counting.setModuleId(2);
+        QTest::mouseClick(&counting, Qt::LeftButton);
+        QCOMPARE(counting.overridden, 1);
+        QCOMPARE(activated, QList<int>{140});
 
-    CBigToolButton button;
-    QCOMPARE(button.size(), QSize(78, 78));
-    QTest::mouseClick(&button, Qt::LeftButton);
-    button.setModuleId(140);
-    QTest::mouseClick(&button, Qt::LeftButton);
-    QCOMPARE(activated, QList<int>{140});
-
-    // Subclasses such as the garage button replace the activation.
-    CountingButton counting;
-    counting.setModuleId(2);
-    QTest::mouseClick(&counting, Qt::LeftButton);
-    QCOMPARE(counting.overridden, 1);
-    QCOMPARE(activated, QList<int>{140});
-
-    CBigToolButton::setModuleActivator(nullptr);
-}
-
-void TestCommonWidgets::scrollWidgetLayoutGoesOnInnerWidget()
-{
-    CScrollWidget area;
-    auto *layout = new QVBoxLayout;
-    area.setLayout(layout);
-    QCOMPARE(layout->parentWidget(), area.contentsWidget());
-    QCOMPARE(area.widget(), area.contentsWidget());
-    QVERIFY(area.widgetResizable());
-}
+        CBigToolButton::setModuleActivator(nullptr);
+    }
+};
 
 GARVO_TEST_MAIN(TestCommonWidgets)
 #include "tst_commonwidgets.moc"
