@@ -1,10 +1,10 @@
 #include "database/database.h"
 
-#include <QDir>
+#include "utility/utility.h"
+
 #include <QLoggingCategory>
 #include <QSqlError>
 #include <QSqlQuery>
-#include <QStandardPaths>
 #include <QVariant>
 
 Q_LOGGING_CATEGORY(lcDatabase, "garvo.database", QtWarningMsg)
@@ -58,10 +58,7 @@ CDatabase *CDatabase::instance(const QString &path)
 
 QString CDatabase::defaultPath()
 {
-    const QString directory =
-        QStandardPaths::writableLocation(QStandardPaths::DataLocation) + QStringLiteral("/data/");
-    QDir().mkpath(directory);
-    return directory + QStringLiteral("garvo") + QStringLiteral(".db");
+    return Utility::dataDirectory() + QStringLiteral("garvo") + QStringLiteral(".db");
 }
 
 bool CDatabase::isOpen() const

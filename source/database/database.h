@@ -8,7 +8,8 @@
 
 class QSqlQuery;
 
-// The one connection to the SQLite file. Every operation tests `opened`
+// The one connection to the SQLite file (Qt's default connection, so only
+// one object may exist at a time). Every operation tests `opened`
 // first and returns its failure value when the file could not be opened.
 // Values reach SQL only as bound parameters ("?" placeholders filled from
 // `bindings` in order); table names, column names and program-made
@@ -29,7 +30,7 @@ public:
     // default path when `path` is empty). Later calls ignore `path`.
     // Deleting the object clears it, so a later call creates a new one.
     static CDatabase *instance(const QString &path = QString());
-    // <data location>/data/garvo.db; the folder is created when missing.
+    // garvo.db in the data directory, which is created when missing.
     static QString defaultPath();
 
     // False when the file could not be opened or is not a database.

@@ -9,6 +9,7 @@ class CDatabase;
 class CTransaction
 {
 public:
+    // Without a database the process-wide one is used.
     explicit CTransaction(CDatabase *database = nullptr);
     ~CTransaction();
 
@@ -16,7 +17,6 @@ public:
     CTransaction &operator=(const CTransaction &) = delete;
 
     // False when no transaction could be begun (no open database).
-    // Without a database argument the process-wide one is used.
     bool isActive() const;
     // True when this scope's work stands: an inner scope joins the outer
     // one; the outermost commits. A failed commit rolls back.

@@ -138,7 +138,7 @@ private slots:
     {
         CDatabase *database = CDatabase::instance();
         QVERIFY(database->isOpen());
-        const QString expected = QStandardPaths::writableLocation(QStandardPaths::DataLocation)
+        const QString expected = QStandardPaths::writableLocation(QStandardPaths::AppLocalDataLocation)
                                  + QStringLiteral("/data/garvo.db");
         QCOMPARE(database->fileName(), expected);
         QVERIFY(expected.startsWith(TestSupport::userRoot()));
