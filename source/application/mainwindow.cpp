@@ -154,12 +154,10 @@ void CMainWindow::saveWindowState()
     CConfiguration *config = CConfiguration::instance();
     config->setGroup(Config::Group::MainWindow);
     config->setValue(Config::Key::ContentSplitterSizes, m_contentSplitter->saveState());
-    const bool maximized = isMaximized();
-    config->setValue(Config::Key::WindowMaximized, maximized);
-    // The normal geometry is the one to come back to. The state changes
-    // without showing a window that was already closed.
-    if (maximized)
-        setWindowState(windowState() & ~Qt::WindowMaximized);
+    config->setValue(Config::Key::WindowMaximized, isMaximized());
+    // The saved geometry holds the normal (not maximised) placement as well,
+    // so the window is not shown normal first: on window systems that resize
+    // asynchronously that would store the maximised size as the normal one.
     config->setValue(Config::Key::Geometry, saveGeometry());
 }
 

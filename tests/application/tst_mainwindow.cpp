@@ -1,0 +1,326 @@
+#include "testsupport.h"
+
+#include "application/appmw.h"
+#include "application/configuration.h"
+#include "application/garagebutton.h"
+#include "application/helpmenu.h"
+#include "application/module.h"
+#include "application/optionsmenu.h"
+#include "application/modulecontainer.h"
+#include "application/sidebar.h"
+#include "application/toolbar.h"
+#include "application/toolbarwidget.h"
+#include "application/trayicon.h"
+#include "database/database.h"
+#include "utility/utility.h"
+
+#include <QMenuBar>
+#include <QScreen>
+#include <QSignalSpy>
+#include <QSplitter>
+#include <QWidgetAction>
+
+namespace {
+
+// Texts of a menu's entries, "-" for a separator.
+QStringList entries(const QMenu *menu)
+{
+    QStringList result;
+    for (const QAction *action : menu->actions())
+        result.append(action->isSeparator() ? QStringLiteral("-") : action->text());
+    return result;
+}
+
+// Records moduleChanged() of the module container while the main window is
+// being built: the container is hooked as soon as its first module is added.
+class ModuleChangeRecorder : public QObject
+{
+public:
+    QList<int> ids;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::ChildAdded && !hooked) {
+            if (auto *container = qobject_cast<CModuleContainer *>(watched)) {
+                hooked = true;
+                connect(container, &CModuleContainer::moduleChanged, this, [this](int id) { ids.append(id); });
+            }
+        }
+        return false;
+    }
+
+private:
+    bool hooked = false;
+};
+
+void storeWindowState(const QByteArray &geometry, bool maximized)
+{
+    CConfiguration *config = CConfiguration::instance();
+    config->setGroup(Config::Group::MainWindow);
+    config->setValue(Config::Key::Geometry, geometry);
+    config->setValue(Config::Key::WindowMaximized, maximized);
+    CConfiguration::destroy();
+}
+
+} // namespace
+
+class TestMainWindow : public QObject
+{
+    Q_OBJECT
+
+private:
+    CAppMW *window = nullptr;
+
+    void build()
+    {
+        window = new CAppMW;
+        QVERIFY(CDatabase::instance()->isOpen());
+    }
+
+    CModuleContainer *container() const { return window->moduleContainer(); }
+
+    bool vehicleTable(const QString &sql)
+    {
+        return CDatabase::instance()->exec(sql);
+    }
+
+private slots:
+    void cleanup()
+    {
+        if (window) {
+            window->slotAppClose();
+            delete window;
+            window = nullptr;
+        }
+        QVERIFY(!CMainWindow::instance());
+        QFile::remove(Utility::dataDirectory() + QStringLiteral("garvo.ini"));
+    }
+
+    void emptyGarageStartShowsGarageThenEmptyGarage()
+    {
+        ModuleChangeRecorder recorder;
+        qApp->installEventFilter(&recorder);
+        build();
+        qApp->removeEventFilter(&recorder);
+
+        QCOMPARE(recorder.ids, (QList<int>{2, 1}));
+        QCOMPARE(container()->currentModule()->id(), 1);
+        QCOMPARE(CMainWindow::instance(), window);
+        QVERIFY(window->isInitialized());
+    }
+
+    void frameIsBuiltInOrder()
+    {
+        build();
+        QCOMPARE(window->windowTitle(), QStringLiteral("Garvo - Vehicle Maintenance Software"));
+        QVERIFY(window->styleSheet().contains(QStringLiteral("QLabel#errorLabel")));
+        QVERIFY(!window->toolBar()->isHidden());
+        QVERIFY(!window->footerBar()->isHidden());
+        QVERIFY(window->rightSidebar()->isHidden());
+        QCOMPARE(window->toolBar()->height(), 80);
+
+        // Modules in component order; the tool bar shows the garage button only.
+        QList<int> moduleIds;
+        for (int i = 0; i < container()->count(); ++i)
+            moduleIds.append(container()->moduleAt(i)->id());
+        QCOMPARE(moduleIds, (QList<int>{2, 1, 11, 71}));
+        QStringList visibleButtons, hiddenButtons;
+        for (QAction *action : window->toolBar()->actions()) {
+            auto *widgetAction = qobject_cast<QWidgetAction *>(action);
+            if (!widgetAction)
+                continue;
+            auto *button = qobject_cast<QToolButton *>(widgetAction->defaultWidget());
+            (action->isVisible() ? visibleButtons : hiddenButtons).append(button->text());
+        }
+        QCOMPARE(visibleButtons, QStringList{QStringLiteral("Garage")});
+        QCOMPARE(hiddenButtons, (QStringList{QStringLiteral("Dashboard"), QStringLiteral("Vendors")}));
+    }
+
+    void menusHoldTheirEntriesAfterRetranslation_data()
+    {
+        QTest::addColumn<int>("position");
+        QTest::addColumn<QString>("title");
+        QTest::addColumn<QStringList>("expected");
+        QTest::newRow("application menu first")
+            << 0 << "Garvo" << QStringList{"New Vehicle", "-", "Exit"};
+        QTest::newRow("options menu")
+            << 1 << "Options" << QStringList{"Edit Vehicle &Types...", "-", "&Options"};
+        QTest::newRow("help menu")
+            << 2 << "Help"
+            << QStringList{"Help Online", "-", "Check for Updates...", "-", "Garvo Homepage", "Contact Support",
+                           "-", "About"};
+    }
+
+    void menusHoldTheirEntriesAfterRetranslation()
+    {
+        QFETCH(int, position);
+        QFETCH(QString, title);
+        QFETCH(QStringList, expected);
+        build();
+        const QList<QAction *> menus = window->menuBar()->actions();
+        QCOMPARE(menus.size(), 3);
+        QMenu *menu = menus.at(position)->menu();
+        QVERIFY(menu);
+        QCOMPARE(menu->title(), title);
+        QCOMPARE(entries(menu), expected);
+    }
+
+    void helpMenuTextsChangeOnRetranslation()
+    {
+        QMainWindow host;
+        CHelpMenu help(&host);
+        QCOMPARE(help.menu()->title(), QStringLiteral("&Help"));
+        QCOMPARE(entries(help.menu()).mid(0, 6),
+                 (QStringList{"Help", "-", "Check for updates...", "-", "Application Homepage", "Contact page"}));
+        help.retranslate();
+        QCOMPARE(help.menu()->title(), QStringLiteral("Help"));
+        QCOMPARE(entries(help.menu()).mid(0, 6),
+                 (QStringList{"Help Online", "-", "Check for Updates...", "-", "Garvo Homepage", "Contact Support"}));
+    }
+
+    void trayMenuGetsOptionsAndHelpBeforeExit()
+    {
+        build();
+        const QMenu *tray = CTrayIcon::instance()->menu();
+        QCOMPARE(entries(tray), (QStringList{"Garvo", "-", "-", "Options", "-", "Help", "-", "E&xit"}));
+    }
+
+    void garageButtonFollowsVehicleCountAtClick()
+    {
+        build();
+        auto *button = window->findChild<CGarageButton *>();
+        QVERIFY(button);
+        container()->activate(ModuleId::Vendors);
+
+        QVERIFY(vehicleTable(QStringLiteral("INSERT INTO vehicle (vehicle_name) VALUES ('Van')")));
+        button->click();
+        QCOMPARE(container()->currentModule()->id(), 2);
+
+        QVERIFY(vehicleTable(QStringLiteral("DELETE FROM vehicle")));
+        button->click();
+        QCOMPARE(container()->currentModule()->id(), 1);
+    }
+
+    void garagePagesHideTheLeftSidebar()
+    {
+        build();
+        QVERIFY(window->leftSidebar()->isHidden());
+        container()->activate(ModuleId::Dashboard);
+        QVERIFY(!window->leftSidebar()->isHidden());
+        container()->activate(ModuleId::Vendors);
+        QVERIFY(window->leftSidebar()->isHidden());
+    }
+
+    void clampToScreen_data()
+    {
+        QTest::addColumn<QRect>("stored");
+        QTest::addColumn<QRect>("expected");
+        // On a 1280 × 800 screen.
+        QTest::newRow("fits: unchanged") << QRect(10, 20, 800, 600) << QRect(10, 20, 800, 600);
+        QTest::newRow("as large as the screen: unchanged") << QRect(0, 0, 1280, 800) << QRect(0, 0, 1280, 800);
+        QTest::newRow("too wide: 70 % of the screen width") << QRect(5, 5, 1500, 600) << QRect(5, 5, 896, 600);
+        QTest::newRow("too high: 70 % of the screen height") << QRect(5, 5, 800, 900) << QRect(5, 5, 800, 560);
+        QTest::newRow("negative left: centred across") << QRect(-50, 30, 800, 600) << QRect(240, 30, 800, 600);
+        QTest::newRow("negative top: centred down") << QRect(30, -1, 800, 601) << QRect(30, 99, 800, 601);
+        QTest::newRow("too large and off screen: shrunk, then centred")
+            << QRect(-10, -10, 2000, 1000) << QRect(192, 120, 896, 560);
+    }
+
+    void clampToScreen()
+    {
+        QFETCH(QRect, stored);
+        QFETCH(QRect, expected);
+        QCOMPARE(CMainWindow::clampToScreen(stored, QSize(1280, 800)), expected);
+    }
+
+    void seventyPercentRoundsHalfUp()
+    {
+        // 1365 × 0.7 = 955.5
+        QCOMPARE(CMainWindow::clampToScreen(QRect(0, 0, 2000, 10), QSize(1365, 800)).width(), 956);
+    }
+
+    void storedWindowLargerThanScreenComesBackInside()
+    {
+        QWidget stored;
+        stored.setGeometry(-300, -200, 5000, 4000);
+        storeWindowState(stored.saveGeometry(), false);
+        build();
+        const QSize screen = QGuiApplication::primaryScreen()->size();
+        QVERIFY2(window->width() <= screen.width() && window->height() <= screen.height(),
+                 qPrintable(QStringLiteral("%1x%2").arg(window->width()).arg(window->height())));
+        QVERIFY(window->x() >= 0);
+        QVERIFY(window->y() >= 0);
+    }
+
+    void maximisedWindowComesBackMaximisedWithItsNormalGeometry()
+    {
+        build();
+        // A normal size above the window's minimum and below the maximised one.
+        const QSize normal = window->minimumSizeHint() + QSize(20, 20);
+        window->setGeometry(QRect(QPoint(10, 10), normal));
+        window->showMaximized();
+        QVERIFY(QTest::qWaitForWindowExposed(window));
+        QTRY_VERIFY(window->isMaximized());
+        window->slotAppClose();
+        CConfiguration *config = CConfiguration::instance();
+        config->setGroup(Config::Group::MainWindow);
+        QCOMPARE(config->value(Config::Key::WindowMaximized).toBool(), true);
+        CConfiguration::destroy();
+        delete window;
+        window = nullptr;
+
+        build();
+        window->showMaximized();
+        QVERIFY(QTest::qWaitForWindowExposed(window));
+        QTRY_VERIFY(window->size() != normal);
+        window->showNormal();
+        QTRY_COMPARE(window->size(), normal);
+    }
+
+    void splitterStateSurvivesRestart()
+    {
+        const auto showWithSidebar = [this] {
+            window->resize(window->minimumSizeHint().width() + 400, 600);
+            window->show();
+            QVERIFY(QTest::qWaitForWindowExposed(window));
+            container()->activate(ModuleId::Dashboard); // shows the left sidebar
+            QTRY_VERIFY(window->leftSidebar()->width() > 0);
+        };
+        build();
+        showWithSidebar();
+        window->contentSplitter()->setSizes({300, window->contentSplitter()->width() - 301, 0});
+        QTRY_COMPARE(window->leftSidebar()->width(), 300);
+        window->slotAppClose();
+        delete window;
+        window = nullptr;
+
+        build();
+        showWithSidebar();
+        QTRY_COMPARE(window->leftSidebar()->width(), 300);
+    }
+
+    void wakeUpMessageIgnoresCaseAndNothingElseWakes()
+    {
+        build();
+        window->hide();
+        window->reactivate(QStringLiteral("hello"));
+        QVERIFY(window->isHidden());
+        window->reactivate(QStringLiteral("wake up!"));
+        QVERIFY(window->isVisible());
+    }
+
+    void editVehicleTypesReentersCurrentModule()
+    {
+        build();
+        auto *options = window->findChild<COptionsMenu *>();
+        QVERIFY(options);
+        QSignalSpy changed(container(), &CModuleContainer::moduleChanged);
+        options->slotVehicleType();
+        QCOMPARE(changed.count(), 1);
+        QCOMPARE(changed.at(0).at(0).toInt(), 1);
+    }
+};
+
+GARVO_TEST_MAIN(TestMainWindow)
+#include "tst_mainwindow.moc"
