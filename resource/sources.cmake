@@ -6,4 +6,4 @@
 # program would have to call Q_INIT_RESOURCE itself.
 add_library(garvo_resources OBJECT ${GARVO_AREA_DIR}/resources.qrc)
 target_link_libraries(garvo_resources PRIVATE Qt5::Core)
-cmake_language(DEFER CALL target_sources garvo_gui INTERFACE $<TARGET_OBJECTS:garvo_resources>)
+# The top-level list adds its objects to garvo_gui's interface once that target exists.
