@@ -8,3 +8,7 @@ target_compile_definitions(tst_singleinstance PRIVATE SINGLEINSTANCE_HELPER="$<T
 add_dependencies(tst_singleinstance singleinstance_helper)
 garvo_add_test(tst_mainwindow ${GARVO_TEST_DIR}/tst_mainwindow.cpp)
 garvo_add_test(tst_trayicon ${GARVO_TEST_DIR}/tst_trayicon.cpp)
+garvo_add_test(tst_startup ${GARVO_TEST_DIR}/tst_startup.cpp)
+target_compile_definitions(tst_startup PRIVATE GARVO_EXECUTABLE="$<TARGET_FILE:garvo>")
+add_dependencies(tst_startup garvo)
+garvo_add_test(tst_startupinprocess ${GARVO_TEST_DIR}/tst_startupinprocess.cpp)

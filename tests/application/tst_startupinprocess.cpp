@@ -1,0 +1,111 @@
+#include "testsupport.h"
+
+#include "application/startup.h"
+#include "utility/prompt.h"
+
+#include <QDir>
+
+using Utility::Prompt;
+
+// Runs the whole start-up in this process, so that its messages can be read.
+// runGarvo() builds its own application object, hence no application object
+// of the test's own.
+class TestStartupInProcess : public QObject
+{
+    Q_OBJECT
+
+private:
+    static int runGarvoWith(QStringList arguments)
+    {
+        arguments.prepend(QStringLiteral("garvo"));
+        std::vector<QByteArray> storage;
+        for (const QString &argument : arguments)
+            storage.push_back(argument.toLocal8Bit());
+        std::vector<char *> argv;
+        for (QByteArray &argument : storage)
+            argv.push_back(argument.data());
+        argv.push_back(nullptr);
+        int argc = int(storage.size());
+        return runGarvo(argc, argv.data());
+    }
+
+private slots:
+    void init() { Prompt::setScripted(true); }
+    void cleanup() { Prompt::setScripted(false); }
+
+    void updateSwitchWinsOverCleanDownloads()
+    {
+        QTemporaryDir root;
+        QVERIFY(root.isValid());
+        qputenv("XDG_DATA_HOME", QFile::encodeName(root.path()));
+        const QString appFolder = root.path() + QStringLiteral("/Kestrel Row/Garvo/");
+        QVERIFY(QDir().mkpath(appFolder + QStringLiteral("download/kept")));
+
+        // This test program's folder holds no unpacked update: nothing installs.
+        const int exitCode = runGarvoWith({QStringLiteral("-cleandf"), QStringLiteral("-update")});
+
+        QVERIFY(exitCode != 0);
+        QCOMPARE(int(Prompt::shown().size()), 1);
+        QVERIFY(QFileInfo::exists(appFolder + QStringLiteral("download/kept")));
+        QVERIFY(!QFileInfo::exists(appFolder + QStringLiteral("data/garvo.db")));
+    }
+
+    void startWithoutUsableDatabaseIsRefused_data()
+    {
+        QTest::addColumn<QString>("dataHome");
+        QTest::addColumn<QByteArray>("existingFile");
+        // Running as root, permissions do not stop writes: a plain file where
+        // a folder should be does.
+        QTest::newRow("data folder cannot be created") << QStringLiteral("afile") << QByteArray();
+        QTest::newRow("file is not a database")
+            << QStringLiteral("data") << QByteArray("These are notes, not an SQLite database.\n").repeated(40);
+    }
+
+    void startWithoutUsableDatabaseIsRefused()
+    {
+        QFETCH(QString, dataHome);
+        QFETCH(QByteArray, existingFile);
+        QTemporaryDir root;
+        QVERIFY(root.isValid());
+        const QString home = root.filePath(dataHome);
+        const QString databasePath = home + QStringLiteral("/Kestrel Row/Garvo/data/garvo.db");
+        if (existingFile.isEmpty()) {
+            QFile plain(home);
+            QVERIFY(plain.open(QIODevice::WriteOnly));
+        } else {
+            QVERIFY(QDir().mkpath(QFileInfo(databasePath).path()));
+            QFile file(databasePath);
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            file.write(existingFile);
+        }
+        qputenv("XDG_DATA_HOME", QFile::encodeName(home));
+
+        const int exitCode = runGarvoWith({});
+
+        QVERIFY(exitCode != 0);
+        QCOMPARE(int(Prompt::shown().size()), 1);
+        const Prompt::Shown &message = Prompt::shown().front();
+        QCOMPARE(message.icon, QMessageBox::Critical);
+        QVERIFY2(message.text.contains(QDir::toNativeSeparators(databasePath).toHtmlEscaped()),
+                 qPrintable(message.text));
+        if (!existingFile.isEmpty()) {
+            // The user's file is left exactly as it was.
+            QFile file(databasePath);
+            QVERIFY(file.open(QIODevice::ReadOnly));
+            QCOMPARE(file.readAll(), existingFile);
+        }
+    }
+};
+
+int main(int argc, char *argv[])
+{
+    TestSupport::isolateUserDirectories();
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    // A start-up that wrongly runs on into its event loop fails here, not at the CTest time-out.
+    qputenv("QTEST_FUNCTION_TIMEOUT", "60000");
+    TestStartupInProcess tc;
+    QTEST_SET_MAIN_SOURCE_PATH
+    return QTest::qExec(&tc, argc, argv);
+}
+
+#include "tst_startupinprocess.moc"
