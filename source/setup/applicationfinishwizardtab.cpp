@@ -5,19 +5,10 @@
 #include <QVBoxLayout>
 
 namespace {
-QLabel *captionLabel(QWidget *parent)
-{
-    auto *label = new QLabel(parent);
-    QFont font = label->font();
-    font.setBold(true);
-    label->setFont(font);
-    return label;
-}
 
 QLabel *valueLabel(QWidget *parent)
 {
     auto *label = new QLabel(parent);
-    label->setWordWrap(true);
     label->setTextFormat(Qt::PlainText);
     return label;
 }
@@ -25,16 +16,17 @@ QLabel *valueLabel(QWidget *parent)
 
 CApplicationFinishWizardTab::CApplicationFinishWizardTab(QWidget *parent)
     : CSetupWizardTab(QStringLiteral(":resource/icons/check-64.png"), parent)
-    , volumeUnitCaption(captionLabel(this))
-    , fuelEfficiencyCaption(captionLabel(this))
-    , currencyCaption(captionLabel(this))
+    , volumeUnitCaption(new QLabel(this))
+    , fuelEfficiencyCaption(new QLabel(this))
+    , currencyCaption(new QLabel(this))
     , volumeUnitValue(valueLabel(this))
     , fuelEfficiencyValue(valueLabel(this))
     , currencyValue(valueLabel(this))
 {
     auto *form = new QFormLayout;
     form->setContentsMargins(0, 0, 0, 0);
-    form->setHorizontalSpacing(12);
+    form->setFieldGrowthPolicy(QFormLayout::AllNonFixedFieldsGrow);
+    form->setHorizontalSpacing(10);
     form->setVerticalSpacing(6);
     form->addRow(volumeUnitCaption, volumeUnitValue);
     form->addRow(fuelEfficiencyCaption, fuelEfficiencyValue);
@@ -48,7 +40,12 @@ void CApplicationFinishWizardTab::setSummary(const QString &volumeUnit, const QS
 {
     volumeUnitValue->setText(volumeUnit);
     fuelEfficiencyValue->setText(fuelEfficiency);
-    currencyValue->setText(currency);
+    // The list's text is too long for one line: the sample amount goes below.
+    QString currencyLines = currency;
+    const int amount = currencyLines.lastIndexOf(QStringLiteral(" ("));
+    if (amount > 0)
+        currencyLines[amount] = QLatin1Char('\n');
+    currencyValue->setText(currencyLines);
 }
 
 QString CApplicationFinishWizardTab::volumeUnitText() const

@@ -46,6 +46,9 @@ void CFuelEfficiencyWizardTab::retranslate()
     const QString unit = volumeUnitName(volumeUnit);
     setTitle(tr("Fuel Efficiency"));
     setExplanation(tr("Please choose your Fuel Efficiency type:"));
-    perDistanceRadioButton->setText(tr("Per Distance") + tr(" (%1 / 100 Odometer Units)").arg(unit));
-    perQuantityRadioButton->setText(tr("Per Quantity") + tr(" (Odometer Units per %1)").arg(unit));
+    // The unit goes on a line of its own: one line does not fit the wizard.
+    perDistanceRadioButton->setText(tr("Per Distance") + QLatin1Char('\n')
+                                    + tr("(%1 / 100 Odometer Units)").arg(unit));
+    perQuantityRadioButton->setText(tr("Per Quantity") + QLatin1Char('\n')
+                                    + tr("(Odometer Units per %1)").arg(unit));
 }

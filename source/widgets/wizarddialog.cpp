@@ -21,7 +21,7 @@ CWizardDialog::CWizardDialog(QWidget *parent)
     , stack(new QStackedLayout)
     , workingIndicator(new CAnimationLabel(this))
 {
-    sidebar->setFixedWidth(150);
+    sidebar->setFixedWidth(140);
     stack->setContentsMargins(0, 0, 0, 0);
 
     workingIndicator->setFileName(QStringLiteral(":resource/images/wizard-working-icon.gif"));
@@ -40,6 +40,7 @@ CWizardDialog::CWizardDialog(QWidget *parent)
     pageColumn->addLayout(buttonRow);
 
     auto *layout = new QHBoxLayout(this);
+    layout->setContentsMargins(6, 9, 9, 9);
     layout->addWidget(sidebar);
     layout->addLayout(pageColumn, 1);
 

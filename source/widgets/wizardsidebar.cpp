@@ -47,7 +47,7 @@ CWizardSidebar::CWizardSidebar(QWidget *parent) : QWidget(parent)
 
     auto *contents = new QWidget(scrollArea);
     itemsLayout = new QVBoxLayout(contents);
-    itemsLayout->setContentsMargins(6, 6, 6, 6);
+    itemsLayout->setContentsMargins(4, 6, 0, 6);
     itemsLayout->setSpacing(12);
     itemsLayout->addStretch();
     scrollArea->setWidget(contents);

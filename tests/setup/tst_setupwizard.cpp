@@ -65,7 +65,7 @@ private slots:
         goTo(wizard, 3);
         QCOMPARE(wizard.finishTab()->volumeUnitText(), QStringLiteral("Gallon"));
         QCOMPARE(wizard.finishTab()->fuelEfficiencyText(), QStringLiteral("Per Quantity (km per Litre)"));
-        QCOMPARE(wizard.finishTab()->currencyText(), QStringLiteral("(USD) United States Dollar ($ 1,000,000.00)"));
+        QCOMPARE(wizard.finishTab()->currencyText(), QStringLiteral("(USD) United States Dollar\n($ 1,000,000.00)"));
         QCOMPARE(stored("volume_unit"), QStringLiteral("<none>"));
 
         wizard.slotFinish();
@@ -84,7 +84,7 @@ private slots:
         goTo(wizard, 3);
         QCOMPARE(wizard.finishTab()->volumeUnitText(), QStringLiteral("Litre"));
         QCOMPARE(wizard.finishTab()->fuelEfficiencyText(), QStringLiteral("Per Distance (Litre / 100 km)"));
-        QCOMPARE(wizard.finishTab()->currencyText(), QStringLiteral("(EUR) Euro (1.000.000,00 \u20AC)"));
+        QCOMPARE(wizard.finishTab()->currencyText(), QStringLiteral("(EUR) Euro\n(1.000.000,00 \u20AC)"));
 
         // Enter on the summary finishes like the Finish button.
         QTest::keyClick(wizard.finishTab(), Qt::Key_Return);
@@ -138,10 +138,10 @@ private slots:
         QTest::addColumn<bool>("litres");
         QTest::addColumn<QString>("perDistance");
         QTest::addColumn<QString>("perQuantity");
-        QTest::newRow("litres") << true << "Per Distance (Litre / 100 Odometer Units)"
-                                << "Per Quantity (Odometer Units per Litre)";
-        QTest::newRow("gallons") << false << "Per Distance (Gallon / 100 Odometer Units)"
-                                 << "Per Quantity (Odometer Units per Gallon)";
+        QTest::newRow("litres") << true << "Per Distance\n(Litre / 100 Odometer Units)"
+                                << "Per Quantity\n(Odometer Units per Litre)";
+        QTest::newRow("gallons") << false << "Per Distance\n(Gallon / 100 Odometer Units)"
+                                 << "Per Quantity\n(Odometer Units per Gallon)";
     }
 
     void efficiencyButtonsNameTheChosenUnit()
