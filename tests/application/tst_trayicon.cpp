@@ -84,23 +84,18 @@ private slots:
         QVERIFY(tray.titleAction()->font().bold());
         QVERIFY(!tray.menu()->separatorsCollapsible());
 
-        tray.setTitle(QStringLiteral("Garvo 2"));
-        QCOMPARE(tray.titleAction()->text(), QStringLiteral("Garvo 2"));
-        tray.setTitle(QString());
-        QCOMPARE(tray.titleAction()->text(), QStringLiteral("Garvo"));
-    }
-
-    void titleEntryAnnouncesAndRestoresTheWindow()
-    {
         QWidget window;
         window.setWindowState(Qt::WindowMinimized);
-        CTrayIcon tray;
         tray.setMainWindow(&window);
         QSignalSpy activated(&tray, &CTrayIcon::mainActionActivated);
         tray.titleAction()->trigger();
         QCOMPARE(activated.count(), 1);
-        QVERIFY(window.isVisible());
-        QVERIFY(!(window.windowState() & Qt::WindowMinimized));
+        QVERIFY(window.isVisible() && !window.isMinimized());
+
+        tray.setTitle(QStringLiteral("Garvo 2"));
+        QCOMPARE(tray.titleAction()->text(), QStringLiteral("Garvo 2"));
+        tray.setTitle(QString());
+        QCOMPARE(tray.titleAction()->text(), QStringLiteral("Garvo"));
     }
 
     void showTrayIcon_data()
@@ -138,6 +133,7 @@ private slots:
         initFramework(&window, &FakeMainWindow::systemInitialized);
         QVERIFY(CTrayIcon::instance());
         QCOMPARE(CTrayIcon::instance()->mainWindow(), &window);
+        QVERIFY(!CTrayIcon::instance()->icon().isNull());
         QVERIFY(CSettings::instance());
         QCOMPARE(CDatabase::instance()->fileName(), Utility::dataDirectory() + QStringLiteral("garvo.db"));
         QVERIFY(CDatabase::instance()->isOpen());

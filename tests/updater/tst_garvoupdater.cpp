@@ -1,7 +1,6 @@
 #include "modules/updater/garvoupdater.h"
 #include "testsupport.h"
 #include "utility/prompt.h"
-#include "utility/utility.h"
 
 #include <QDir>
 #include <QFile>
@@ -143,13 +142,6 @@ private slots:
         QVERIFY(!QFileInfo::exists(installation + QStringLiteral(".new")));
         QCOMPARE(int(Prompt::shown().size()), 1);
         QCOMPARE(Prompt::shown().front().icon, QMessageBox::Critical);
-    }
-
-    void cleanDownloadsRemovesTheDownloadFolder()
-    {
-        writeFile(Utility::downloadDirectory() + QStringLiteral("2.1.2.10/.marker"), QByteArray());
-        QVERIFY(GarvoUpdater::cleanDownloads());
-        QVERIFY(!QFileInfo::exists(Utility::dataLocation(QStringLiteral("data")) + QStringLiteral("../download")));
     }
 };
 

@@ -62,22 +62,6 @@ private slots:
         QCOMPARE(text, QStringLiteral("1234.50"));
     }
 
-    void withTrailingSlash_data()
-    {
-        QTest::addColumn<QString>("path");
-        QTest::addColumn<QString>("expected");
-        QTest::newRow("empty stays empty") << QString() << QString();
-        QTest::newRow("slash added") << "/a/b" << "/a/b/";
-        QTest::newRow("existing slash kept") << "/a/b/" << "/a/b/";
-    }
-
-    void withTrailingSlash()
-    {
-        QFETCH(QString, path);
-        QFETCH(QString, expected);
-        QCOMPARE(Utility::withTrailingSlash(path), expected);
-    }
-
     void dataLocationsAreCreatedBelowTheUserDataFolder()
     {
         const QString download = downloadDirectory();
@@ -88,13 +72,6 @@ private slots:
         QVERIFY(QDir(downloadDirectory()).exists());
         QCOMPARE(QDir::cleanPath(dataDirectory() + QStringLiteral("..")),
                  QDir::cleanPath(applicationDirectory() + QStringLiteral("..")));
-    }
-
-    void displayFormatsDefaultWithoutConfiguration()
-    {
-        QCOMPARE(dateFormat(), QStringLiteral("MMMM dd yyyy"));
-        QCOMPARE(timeFormat(), QStringLiteral("hh:mm"));
-        QCOMPARE(dateTimeFormat(), QStringLiteral("MMMM dd yyyy, hh:mm"));
     }
 
     void readTextFile()
@@ -114,40 +91,24 @@ private slots:
         QVERIFY(fired);
     }
 
-    void removeDirectoryDeletesHiddenAndNestedEntries()
+    void removeDirectoryDeletesHiddenEntriesButNotLinkTargets()
     {
         QTemporaryDir dir;
         const QString root = dir.filePath(QStringLiteral("tree"));
+        const QString outside = dir.filePath(QStringLiteral("outside"));
         QVERIFY(QDir().mkpath(root + QStringLiteral("/.hidden/sub")));
+        QVERIFY(QDir().mkpath(outside));
         writeFile(root + QStringLiteral("/.dotfile"));
         writeFile(root + QStringLiteral("/.hidden/sub/file"));
-        writeFile(root + QStringLiteral("/plain"));
-        QVERIFY(removeDirectory(root));
-        QVERIFY(!QFileInfo::exists(root));
-        QVERIFY2(removeDirectory(root), "a missing folder counts as removed");
-    }
-
-    void removeDirectoryDoesNotFollowLinksOutOfTheTree()
-    {
-        QTemporaryDir dir;
-        const QString outside = dir.filePath(QStringLiteral("outside"));
-        const QString root = dir.filePath(QStringLiteral("tree"));
-        QVERIFY(QDir().mkpath(outside));
-        QVERIFY(QDir().mkpath(root));
         writeFile(outside + QStringLiteral("/keep"));
         QVERIFY(QFile::link(outside, root + QStringLiteral("/link")));
+
         QVERIFY(removeDirectory(root));
         QVERIFY(!QFileInfo::exists(root));
         QVERIFY(QFileInfo::exists(outside + QStringLiteral("/keep")));
-    }
-
-    void removeDirectoryRefusesAFile()
-    {
-        QTemporaryDir dir;
-        const QString file = dir.filePath(QStringLiteral("file"));
-        writeFile(file);
-        QVERIFY(!removeDirectory(file));
-        QVERIFY(QFileInfo::exists(file));
+        QVERIFY2(removeDirectory(root), "a missing folder counts as removed");
+        QVERIFY2(!removeDirectory(outside + QStringLiteral("/keep")), "a file is not a folder");
+        QVERIFY(QFileInfo::exists(outside + QStringLiteral("/keep")));
     }
 };
 
