@@ -88,16 +88,6 @@ private slots:
         log.clear();
     }
 
-    void firstActivationAsksNobodyToLeave()
-    {
-        QSignalSpy changed(container, &CModuleContainer::moduleChanged);
-        QVERIFY(container->activate(71));
-        QCOMPARE(log, QStringList{QStringLiteral("enter 71")});
-        QCOMPARE(ids(changed), QList<int>{71});
-        QCOMPARE(container->currentModule(), vendors);
-        QCOMPARE(visibleModuleId(), 71);
-    }
-
     void refusalToLeaveChangesNothing_data()
     {
         QTest::addColumn<bool>("canLeave");
@@ -206,15 +196,6 @@ private slots:
         QCOMPARE(visibleModuleId(), 1);
         QCOMPARE(container->moduleById(999), garage);
         QCOMPARE(container->indexOfModule(999), -1);
-    }
-
-    void defaultIsOnlyTakenForRegisteredIds()
-    {
-        container->setDefaultModule(999);
-        QCOMPARE(container->defaultModule(), 2);
-        container->setDefaultModule(71);
-        container->activateDefault();
-        QCOMPARE(container->currentModule(), vendors);
     }
 
     void removedModuleStaysAliveAndIsNoLongerCurrent()
