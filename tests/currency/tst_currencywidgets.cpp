@@ -23,7 +23,6 @@ private:
     {
         return db->settings->value(QLatin1String(key), QStringLiteral("<none>")).toString();
     }
-    void store(const char *key, const QVariant &value) { db->settings->setValue(QLatin1String(key), value); }
 
 private slots:
     void init()
@@ -41,82 +40,52 @@ private slots:
         db.reset();
     }
 
-    void comboOffersNineCurrenciesWithoutTheSample()
+    void comboOffersNineCurrenciesAndReportsNoSelection()
     {
         CCurrencyComboBox combo;
         QCOMPARE(combo.count(), 9);
         QCOMPARE(combo.itemText(0), QStringLiteral("(USD) United States Dollar ($ 1,000,000.00)"));
-        QCOMPARE(combo.itemData(0).toString(), QStringLiteral("USD"));
         QCOMPARE(combo.itemText(8), QStringLiteral("(BAM) Bosanska Marka (1 000 000.00 KM)"));
-        QCOMPARE(combo.findData(ASCurrency::Currency::NoCode), -1);
-    }
-
-    void comboSelectsByExactCode()
-    {
-        CCurrencyComboBox combo;
-        QCOMPARE(combo.currentCode(), QStringLiteral("USD"));
         combo.setCurrentCode(QStringLiteral("HRK"));
         QCOMPARE(combo.currentCode(), QStringLiteral("HRK"));
         combo.setCurrentCode(QStringLiteral("hrk"));
-        QCOMPARE(combo.currentIndex(), -1);
         QCOMPARE(combo.currentCode(), QStringLiteral("---"));
     }
 
-    void currencyBoxShowsTheStoredCurrencyWithoutWriting()
+    void currencyBoxLoadsWithoutWritingAndStoresTheUsersChoice()
     {
-        store("currency", "EUR");
-        ASCurrency::Currency *before = currency();
+        db->settings->setValue(QStringLiteral("currency"), QStringLiteral("GBP"));
         QSignalSpy writes(db->settings->table(), &CTable::updated);
         CCurrencyGroupBox box;
         box.show();
-        QCOMPARE(box.comboBox()->currentCode(), QStringLiteral("EUR"));
+        QCOMPARE(box.comboBox()->currentCode(), QStringLiteral("GBP"));
         QCOMPARE(writes.count(), 0);
         QCOMPARE(retranslations, 0);
-        QCOMPARE(currency(), before);
-        QCOMPARE(box.title(), QStringLiteral("Currency"));
-    }
 
-    void currencyBoxStoresTheUsersChoice()
-    {
-        CCurrencyGroupBox box;
-        box.show();
-        QCOMPARE(box.comboBox()->currentCode(), QStringLiteral("USD"));
         box.comboBox()->setCurrentCode(QStringLiteral("EUR"));
         QCOMPARE(stored("currency"), QStringLiteral("EUR"));
         QCOMPARE(currency()->format(1000), QStringLiteral("1.000,00 \u20AC"));
         QCOMPARE(retranslations, 1);
     }
 
-    void fuelBoxShowsNothingCheckedBeforeAChoice()
+    void fuelBoxShowsTheStoredChoicesWithoutWriting()
     {
         CFuelSettingsGroupBox box;
         box.show();
-        QVERIFY(!box.litreButton()->isChecked());
-        QVERIFY(!box.gallonButton()->isChecked());
-        QVERIFY(!box.perDistanceButton()->isChecked());
-        QVERIFY(!box.perQuantityButton()->isChecked());
-        QCOMPARE(box.description(), QString());
-        QCOMPARE(volumeUnitName(), QStringLiteral("Unknown"));
-    }
-
-    void fuelBoxReloadsTheStoredChoicesWithoutWriting()
-    {
-        CFuelSettingsGroupBox box;
-        box.show();
+        QVERIFY(!box.litreButton()->isChecked() && !box.gallonButton()->isChecked());
+        QVERIFY(!box.perDistanceButton()->isChecked() && !box.perQuantityButton()->isChecked());
         box.litreButton()->click();
         box.perQuantityButton()->click();
         box.hide();
-        retranslations = 0;
 
         // Changed elsewhere while hidden: the next showing follows the store.
-        store("volume_unit", 2);
-        store("fuel_efficiency", 1);
+        db->settings->setValue(QStringLiteral("volume_unit"), 2);
+        db->settings->setValue(QStringLiteral("fuel_efficiency"), 1);
+        retranslations = 0;
         QSignalSpy writes(db->settings->table(), &CTable::updated);
         box.show();
-        QVERIFY(box.gallonButton()->isChecked());
-        QVERIFY(!box.litreButton()->isChecked());
-        QVERIFY(box.perDistanceButton()->isChecked());
-        QVERIFY(!box.perQuantityButton()->isChecked());
+        QVERIFY(box.gallonButton()->isChecked() && !box.litreButton()->isChecked());
+        QVERIFY(box.perDistanceButton()->isChecked() && !box.perQuantityButton()->isChecked());
         QCOMPARE(box.description(), QStringLiteral("Gallons/100 Odometer Units"));
         QCOMPARE(writes.count(), 0);
         QCOMPARE(retranslations, 0);
@@ -129,12 +98,9 @@ private slots:
         box.gallonButton()->click();
         QCOMPARE(stored("volume_unit"), QStringLiteral("2"));
         QCOMPARE(stored("fuel_efficiency"), QStringLiteral("<none>"));
-        QCOMPARE(retranslations, 1);
-
         box.perQuantityButton()->click();
         QCOMPARE(stored("fuel_efficiency"), QStringLiteral("2"));
         QCOMPARE(box.description(), QStringLiteral("Odometer Units per Gallon - [MPG]"));
-
         box.litreButton()->click();
         QCOMPARE(stored("volume_unit"), QStringLiteral("1"));
         QCOMPARE(box.description(), QStringLiteral("Odometer Units per Litre"));
