@@ -11,6 +11,5 @@ class CAppMW : public CMainWindow
 public:
     explicit CAppMW(QWidget *parent = nullptr);
 
-protected:
     void retranslate() override;
 };

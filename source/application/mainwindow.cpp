@@ -7,6 +7,7 @@
 #include "application/sidebar.h"
 #include "application/toolbar.h"
 #include "application/toolbarwidget.h"
+#include "modules/options/retranslatehook.h"
 #include "utility/utility.h"
 #include "widgets/bigtoolbutton.h"
 
@@ -64,6 +65,11 @@ CMainWindow::CMainWindow(QWidget *parent) : QMainWindow(parent)
         if (mainWindow)
             mainWindow->moduleContainer()->activate(id);
     });
+    // A changed unit or currency re-sets every text, so amounts show it.
+    setRetranslateAllHook([] {
+        if (mainWindow)
+            mainWindow->retranslate();
+    });
 
     initFramework(this, &CMainWindow::systemInitialized);
     initComponents();
@@ -85,6 +91,7 @@ CMainWindow::~CMainWindow()
     if (mainWindow == this) {
         mainWindow = nullptr;
         CBigToolButton::setModuleActivator(nullptr);
+        setRetranslateAllHook(nullptr);
     }
 }
 

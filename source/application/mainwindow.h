@@ -37,6 +37,9 @@ public:
     // the screen becomes 70 % of it; a negative left or top edge is centred.
     static QRect clampToScreen(const QRect &window, const QSize &screen);
 
+    // Re-sets every text of the window, its components and modules.
+    virtual void retranslate();
+
 public slots:
     // Saves the window state, then finishes the components and the framework.
     // Runs once; later calls do nothing.
@@ -50,7 +53,6 @@ signals:
 
 protected:
     void changeEvent(QEvent *event) override;
-    virtual void retranslate();
 
 private:
     void saveWindowState();

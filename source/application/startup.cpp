@@ -7,6 +7,7 @@
 #include "database/database.h"
 #include "database/settings.h"
 #include "modules/updater/garvoupdater.h"
+#include "setup/applicationsetupwizarddialog.h"
 #include "utility/prompt.h"
 #include "utility/utility.h"
 
@@ -80,10 +81,10 @@ int runGarvo(int argc, char *argv[])
     app->setActivationWindow(window.get(), true);
 
     if (!CSettings::instance()->value(InitialSetupDoneKey, false).toBool()) {
-        // Place of the first-run setup wizard: run it modally with the main
-        // window as parent; when it was not completed with Finish, return 0
-        // here (the flag stays unset, so it comes again next time); when it
-        // was, store InitialSetupDoneKey = 1.
+        // Not finished: the flag stays unset, so the wizard comes again next time.
+        if (!runSetupWizard(window.get()))
+            return 0;
+        CSettings::instance()->setValue(InitialSetupDoneKey, 1);
     }
 
     QObject::connect(app.get(), &QtSingleApplication::messageReceived, window.get(), &CMainWindow::reactivate);

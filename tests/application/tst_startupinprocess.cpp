@@ -1,11 +1,38 @@
 #include "testsupport.h"
 
 #include "application/startup.h"
+#include "database/database.h"
+#include "database/settings.h"
+#include "setup/applicationsetupwizarddialog.h"
 #include "utility/prompt.h"
 
 #include <QDir>
 
 using Utility::Prompt;
+
+namespace {
+
+// Closes the setup wizard as soon as it shows, as a user closing its window.
+// Installed on every application object start-up builds.
+class WizardCloser : public QObject
+{
+public:
+    static inline int wizardsShown = 0;
+
+    static void install() { QCoreApplication::instance()->installEventFilter(new WizardCloser); }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::Show && qobject_cast<CApplicationSetupWizardDialog *>(watched)) {
+            ++wizardsShown;
+            QMetaObject::invokeMethod(watched, "reject", Qt::QueuedConnection);
+        }
+        return false;
+    }
+};
+
+} // namespace
 
 // Runs the whole start-up in this process, so that its messages can be read.
 // runGarvo() builds its own application object, hence no application object
@@ -48,6 +75,25 @@ private slots:
         QCOMPARE(int(Prompt::shown().size()), 1);
         QVERIFY(QFileInfo::exists(appFolder + QStringLiteral("download/kept")));
         QVERIFY(!QFileInfo::exists(appFolder + QStringLiteral("data/garvo.db")));
+    }
+
+    void closedSetupWizardEndsWithZeroAndComesAgain()
+    {
+        QTemporaryDir root;
+        QVERIFY(root.isValid());
+        qputenv("XDG_DATA_HOME", QFile::encodeName(root.path()));
+
+        QCOMPARE(runGarvoWith({}), 0);
+        QCOMPARE(runGarvoWith({}), 0);
+
+        QCOMPARE(WizardCloser::wizardsShown, 2);
+        int argc = 1;
+        char program[] = "reader";
+        char *argv[] = {program, nullptr};
+        QCoreApplication reader(argc, argv);
+        CDatabase db(root.path() + QStringLiteral("/Kestrel Row/Garvo/data/garvo.db"));
+        CSettings settings(&db);
+        QCOMPARE(settings.value(QStringLiteral("InitialApplicationSetupDone"), false).toBool(), false);
     }
 
     void startWithoutUsableDatabaseIsRefused_data()
@@ -103,6 +149,7 @@ int main(int argc, char *argv[])
     qputenv("QT_QPA_PLATFORM", "offscreen");
     // A start-up that wrongly runs on into its event loop fails here, not at the CTest time-out.
     qputenv("QTEST_FUNCTION_TIMEOUT", "60000");
+    qAddPreRoutine(WizardCloser::install);
     TestStartupInProcess tc;
     QTEST_SET_MAIN_SOURCE_PATH
     return QTest::qExec(&tc, argc, argv);
