@@ -1,6 +1,169 @@
 #include "database/fuellog.h"
 
+#include "currency/currency.h"
+#include "database/database.h"
+#include "database/odometerlog.h"
+#include "database/tablefuellog.h"
+#include "database/tableodometerlog.h"
+#include "database/transaction.h"
+#include "database/vehicle.h"
+#include "modules/options/units.h"
+#include "modules/vehicle/fuellog/fuelefficiency.h"
+#include "utility/utility.h"
+
+#include <QLocale>
+#include <QSqlQuery>
+#include <QSqlRecord>
+
+#include <limits>
+
+namespace {
+
+// Shortest text that reads back as the value.
+QString shortest(double value)
+{
+    return QString::number(value, 'g', QLocale::FloatingPointShortest);
+}
+
+} // namespace
+
 CFuelLog::CFuelLog(int id)
 {
     load(id);
+}
+
+QList<CFuelLog> CFuelLog::listForVehicle(int vehicleId)
+{
+    QList<CFuelLog> entries;
+    CTableFuelLog *table = CTableFuelLog::instance();
+    if (!table || !table->database() || !table->database()->isOpen())
+        return entries;
+    QSqlQuery query(table->database()->database());
+    query.setForwardOnly(true);
+    const QString sql = QStringLiteral("SELECT * FROM %1 WHERE %2=?")
+                            .arg(table->tableName(), table->column(CTableFuelLog::VehicleId));
+    if (!query.prepare(sql))
+        return entries;
+    query.addBindValue(vehicleId);
+    if (!query.exec())
+        return entries;
+    while (query.next()) {
+        CFuelLog entry;
+        entry.load(query.record());
+        entries.append(entry);
+    }
+    return entries;
+}
+
+CFuelLog CFuelLog::previousEntry(const CFuelLog &entry, int vehicleId, int fuelType)
+{
+    CFuelLog previous;
+    CTableFuelLog *table = CTableFuelLog::instance();
+    if (!table)
+        return previous;
+    const QString vehicleColumn = table->column(CTableFuelLog::VehicleId);
+    const QString fuelColumn = table->column(CTableFuelLog::FuelType);
+    const QString odometerColumn = table->column(CTableFuelLog::Odometer);
+    // Ties on the odometer go to the entry written last.
+    const QString order = QStringLiteral(" ORDER BY %1 DESC, %2 DESC LIMIT 0,1")
+                              .arg(odometerColumn, table->column(CTableFuelLog::Id));
+    int id = 0;
+    if (entry.id() == 0) {
+        id = table->findId(QStringLiteral(" (%1 = ?) AND (%2 = ?)").arg(vehicleColumn, fuelColumn) + order,
+                           {vehicleId, fuelType});
+    } else {
+        id = table->findId(QStringLiteral(" (%1 = ?) AND (%2 = ?) AND (%3 < ?)")
+                                   .arg(vehicleColumn, fuelColumn, odometerColumn)
+                               + order,
+                           {entry.vehicleId(), fuelType, entry.odometer()});
+    }
+    if (id != 0)
+        previous.load(id);
+    return previous;
+}
+
+QString CFuelLog::fuelName(const CVehicle &vehicle, int fuelType)
+{
+    return fuelType == 1 ? vehicle.fuelNameFirst() : vehicle.fuelNameSecond();
+}
+
+FuelLogSummary CFuelLog::summarize(const QList<CFuelLog> &entries, int fuelType, int vehicleId)
+{
+    FuelLogSummary summary;
+    qint64 distance = 0;
+    for (const CFuelLog &entry : entries) {
+        if ((vehicleId != 0 && entry.vehicleId() != vehicleId) || entry.fuelType() != fuelType)
+            continue;
+        ++summary.count;
+        distance += entry.distance();
+        summary.quantity += entry.quantity();
+        summary.totalCost += entry.totalCost();
+    }
+    summary.distance = int(qMin<qint64>(distance, std::numeric_limits<int>::max()));
+    // Sums of two-decimal values, without the binary fraction noise.
+    summary.quantity = Utility::roundTo(summary.quantity, 2);
+    summary.totalCost = Utility::roundTo(summary.totalCost, 2);
+
+    const CVehicle vehicle(vehicleId);
+    const CFuelEfficiency efficiency = vehicle.fuelEfficiencyFor(summary.distance, summary.quantity);
+    summary.efficiency = efficiency.efficiencyValue();
+    summary.titleText = fuelName(vehicle, fuelType) + QStringLiteral(": ")
+                        + QStringLiteral("%1 %2").arg(shortest(summary.efficiency), efficiency.unitText());
+
+    if (summary.count == 0) {
+        summary.summaryText = tr("None entries");
+        return summary;
+    }
+    const QString separator = QStringLiteral(" | ");
+    const QString countText = summary.count == 1 ? tr("1 entry")
+                                                 : QStringLiteral("%1 %2").arg(summary.count).arg(tr("entries"));
+    summary.summaryText = countText + separator
+                          + tr("Distance: %1 %2").arg(summary.distance).arg(vehicle.odometerUnitText()) + separator
+                          + tr("Quantity: %1 %2").arg(shortest(summary.quantity), volumeUnitName()) + separator
+                          + tr("Total Cost: %1").arg(currency()->format(summary.totalCost));
+    return summary;
+}
+
+QString CFuelLog::readingDescription(const CVehicle &vehicle) const
+{
+    return fuelName(vehicle, fuelType()) + QStringLiteral(": ") + Utility::numberToString(quantity(), 2)
+           + QStringLiteral(" ") + volumeUnitName().toLower() + QStringLiteral(" | ")
+           + currency()->format(totalCost());
+}
+
+int CFuelLog::saveWithReading(const CVehicle &vehicle, QString *errorText)
+{
+    const CFuelLog before = *this;
+    auto fail = [&](const QString &reason) {
+        *this = before;
+        if (errorText)
+            *errorText = reason;
+        return 0;
+    };
+
+    CTableFuelLog *table = CTableFuelLog::instance();
+    if (!table || !CTableOdometerLog::instance())
+        return fail(tr("The fuel log is not available."));
+    CTransaction transaction(table->database());
+    if (!transaction.isActive())
+        return fail(tr("The database could not begin a transaction."));
+    // An entry deleted meanwhile is not brought back by an update of nothing.
+    if (id() != 0 && !table->exists(id()))
+        return fail(tr("The fuel entry no longer exists."));
+
+    setAutoSave(false);
+    setVehicleId(vehicle.id());
+    setEfficiency(vehicle.fuelEfficiencyFor(distance(), quantity()).efficiencyValue());
+    const int savedId = save(true);
+    if (savedId == 0)
+        return fail(tr("The fuel entry could not be saved."));
+
+    if (COdometerLog::saveForParent(COdometerLog::FuelParent, savedId, vehicle.id(), date(), odometer(),
+                                    readingDescription(vehicle))
+        == 0)
+        return fail(tr("The odometer reading of the fuel entry could not be saved."));
+
+    if (!transaction.commit())
+        return fail(tr("The fuel entry could not be saved."));
+    return savedId;
 }

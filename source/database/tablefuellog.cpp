@@ -6,6 +6,8 @@ CTableFuelLog::CTableFuelLog(CDatabase *database, QObject *parent)
     : CTableFuelLogBase(database, QStringLiteral("fuellog"), parent)
 {
     init();
+    // The page, the list and the cascade select by vehicle.
+    createIndex(VehicleId);
     if (CTableVehicle *source = CTableVehicle::instance())
         connect(source, &CTable::deleted, this, &CTableFuelLog::slotVehicleDeleted);
 }
