@@ -3,6 +3,10 @@
 #include "database/processwide.h"
 #include "database/tablevehiclebase.h"
 
+#include <QList>
+
+class CVehicle;
+
 class CTableVehicle : public CTableVehicleBase, public CProcessWide<CTableVehicle>
 {
     Q_OBJECT
@@ -10,8 +14,19 @@ class CTableVehicle : public CTableVehicleBase, public CProcessWide<CTableVehicl
 public:
     explicit CTableVehicle(CDatabase *database, QObject *parent = nullptr);
 
+    // Removes the vehicle together with every row that depends on it (the
+    // cascade of deleted() signals) in one transaction: either all of it
+    // goes or, when any part fails, none of it. False on failure.
+    bool removeVehicle(int id);
+    // Writes each vehicle's position in the list as its order, in one
+    // transaction, and gives the records the same order. Only changed rows
+    // are written. False when a write or the commit failed (nothing is
+    // written then; the records keep their old order).
+    bool renumber(QList<CVehicle> &vehicles);
+
 public slots:
     // Moves the vehicles of the deleted type to the remaining type with the
-    // lowest id (0 when none is left).
+    // lowest id (0 when none is left). A failed move makes an enclosing
+    // transaction fail.
     void slotVehicleTypeDeleted(int typeId);
 };

@@ -1,7 +1,17 @@
 #include "database/tablevehicletype.h"
 
+#include "database/transaction.h"
+
 CTableVehicleType::CTableVehicleType(CDatabase *database, QObject *parent)
     : CTableVehicleTypeBase(database, QStringLiteral("vehicletype"), parent)
 {
     init();
+}
+
+bool CTableVehicleType::removeType(int id)
+{
+    CTransaction transaction(m_database);
+    if (!transaction.isActive() || !remove(id))
+        return false;
+    return transaction.commit();
 }

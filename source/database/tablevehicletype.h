@@ -9,4 +9,8 @@ class CTableVehicleType : public CTableVehicleTypeBase, public CProcessWide<CTab
 
 public:
     explicit CTableVehicleType(CDatabase *database, QObject *parent = nullptr);
+
+    // Removes the type and moves its vehicles to the remaining type with the
+    // lowest id, in one transaction: both happen or neither. False on failure.
+    bool removeType(int id);
 };
