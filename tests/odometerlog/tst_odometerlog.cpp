@@ -1,4 +1,5 @@
 #include "../database/testdatabase.h"
+#include "readings.h"
 #include "testsupport.h"
 
 #include "database/odometerlog.h"
@@ -10,27 +11,6 @@
 #include <limits>
 
 namespace {
-
-int addVehicle(int odometer)
-{
-    CVehicle vehicle;
-    vehicle.setAutoSave(false);
-    vehicle.setName(QStringLiteral("car"));
-    vehicle.setOdometerValue(odometer);
-    return vehicle.save(true);
-}
-
-int addReading(int vehicleId, const QDate &date, int odometer, int parentType = COdometerLog::VehicleParent,
-               int parentId = 0)
-{
-    COdometerLog reading;
-    reading.setVehicleId(vehicleId);
-    reading.setDate(date);
-    reading.setOdometer(odometer);
-    reading.setParentType(parentType);
-    reading.setParentId(parentId);
-    return reading.save(true);
-}
 
 int readingCount(const QString &where = QString(), const QVariantList &bindings = QVariantList())
 {

@@ -1,0 +1,29 @@
+#pragma once
+
+// Vehicles and readings for the odometer log tests.
+
+#include "database/odometerlog.h"
+#include "database/vehicle.h"
+
+inline int addVehicle(int odometer)
+{
+    CVehicle vehicle;
+    vehicle.setAutoSave(false);
+    vehicle.setName(QStringLiteral("car"));
+    vehicle.setOdometerValue(odometer);
+    return vehicle.save(true);
+}
+
+inline int addReading(int vehicleId, const QDate &date, int odometer,
+                      int parentType = COdometerLog::VehicleParent, int parentId = 0,
+                      const QString &description = QString())
+{
+    COdometerLog reading;
+    reading.setVehicleId(vehicleId);
+    reading.setDate(date);
+    reading.setOdometer(odometer);
+    reading.setParentType(parentType);
+    reading.setParentId(parentId);
+    reading.setDescription(description);
+    return reading.save(true);
+}
