@@ -8,9 +8,11 @@
 #include "application/optionsmenu.h"
 #include "application/toolbar.h"
 #include "database/storage.h"
+#include "database/vehicletype.h"
 #include "modules/dashboard/dashboardmodule.h"
 #include "modules/garage/garageemptymodule.h"
 #include "modules/garage/garagemodule.h"
+#include "modules/vehicle/vehiclemodule.h"
 #include "modules/vendor/vendormodule.h"
 #include "widgets/bigtoolbutton.h"
 
@@ -154,8 +156,9 @@ void retranslateDashboard()
 // 3. Vehicle types
 void initVehicleTypes()
 {
-    Storage::createVehicleTypeTable();
-    // Place of the built-in vehicle types: filled in when the table holds none.
+    // The built-in types are written once, into a table without any row.
+    if (Storage::createVehicleTypeTable())
+        seedVehicleTypes();
 }
 
 void finishVehicleTypes()
@@ -164,16 +167,18 @@ void finishVehicleTypes()
 }
 
 // 4. Vehicle
+CVehicleModule *vehicleModule = nullptr;
+
 void initVehicle()
 {
     Storage::createVehicleTables();
-    // Place of the vehicle module (id 100): create it here and add it to the container.
+    vehicleModule = addModule<CVehicleModule>();
 }
 
 void finishVehicle()
 {
-    // Place of the vehicle module: take it out of the container and delete it
-    // here, before the tables go.
+    // The module goes before the tables it listens to.
+    removeModule(vehicleModule);
     Storage::deleteVehicleTables();
 }
 

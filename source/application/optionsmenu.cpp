@@ -4,6 +4,7 @@
 #include "application/module.h"
 #include "application/modulecontainer.h"
 #include "application/trayicon.h"
+#include "modules/vehicle/vehicletype/vehicletypelistdialog.h"
 
 #include <QMainWindow>
 #include <QMenu>
@@ -15,8 +16,7 @@ COptionsMenu::COptionsMenu(QMainWindow *parent) : QObject(parent), m_menu(new QM
     m_menu->addSeparator();
     m_optionsAction = m_menu->addAction(tr("Options"), this, &COptionsMenu::slotOptions);
 
-    // Pending: enabled once their dialogs are connected in the slots below.
-    m_vehicleTypeAction->setEnabled(false);
+    // Pending: enabled once its dialog is connected in the slot below.
     m_optionsAction->setEnabled(false);
 
     parent->menuBar()->addMenu(m_menu);
@@ -40,7 +40,7 @@ void COptionsMenu::retranslate()
 
 void COptionsMenu::slotVehicleType()
 {
-    // Place of the vehicle type list dialog: run it modally here.
+    runVehicleTypeListDialog();
 
     // The current module re-enters, so that it shows changed types.
     if (CMainWindow *window = CMainWindow::instance()) {

@@ -13,8 +13,16 @@ QMessageBox::StandardButton Prompt::message(QWidget *parent, QMessageBox::Icon i
                                             const QString &text, QMessageBox::StandardButtons buttons,
                                             QMessageBox::StandardButton defaultButton)
 {
+    return message(parent, icon, title, text, QString(), buttons, defaultButton);
+}
+
+QMessageBox::StandardButton Prompt::message(QWidget *parent, QMessageBox::Icon icon, const QString &title,
+                                            const QString &text, const QString &informativeText,
+                                            QMessageBox::StandardButtons buttons,
+                                            QMessageBox::StandardButton defaultButton)
+{
     if (scripted) {
-        history.push_back({icon, title, text});
+        history.push_back({icon, title, text, informativeText});
         if (!answers.empty()) {
             const QMessageBox::StandardButton answer = answers.front();
             answers.pop_front();
@@ -31,6 +39,7 @@ QMessageBox::StandardButton Prompt::message(QWidget *parent, QMessageBox::Icon i
     }
 
     QMessageBox box(icon, title, text, buttons, parent);
+    box.setInformativeText(informativeText);
     if (defaultButton != QMessageBox::NoButton)
         box.setDefaultButton(defaultButton);
     return QMessageBox::StandardButton(box.exec());

@@ -22,11 +22,18 @@ public:
         QMessageBox::Icon icon;
         QString title;
         QString text;
+        QString informativeText;
     };
 
     static QMessageBox::StandardButton message(QWidget *parent, QMessageBox::Icon icon,
                                                const QString &title, const QString &text,
                                                QMessageBox::StandardButtons buttons = QMessageBox::Ok,
+                                               QMessageBox::StandardButton defaultButton = QMessageBox::NoButton);
+    // The same with an informative text under the main text.
+    static QMessageBox::StandardButton message(QWidget *parent, QMessageBox::Icon icon,
+                                               const QString &title, const QString &text,
+                                               const QString &informativeText,
+                                               QMessageBox::StandardButtons buttons,
                                                QMessageBox::StandardButton defaultButton = QMessageBox::NoButton);
 
     static void information(QWidget *parent, const QString &title, const QString &text);

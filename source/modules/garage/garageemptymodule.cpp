@@ -24,8 +24,7 @@ CGarageEmptyModule::CGarageEmptyModule(QWidget *parent)
     m_addButton->setAutoRaise(true);
     m_addButton->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
     m_addButton->setIcon(QIcon(QStringLiteral(":/resource/icons/add-16.png")));
-    // Pending: enabled once the new-vehicle wizard can be run from here.
-    m_addButton->setEnabled(false);
+    connect(m_addButton, &QToolButton::clicked, this, &CGarageEmptyModule::slotAddVehicle);
 
     m_descriptionItem = m_descriptionBox->addItem(QString());
 
@@ -62,4 +61,10 @@ bool CGarageEmptyModule::leaveModule()
 {
     CMainWindow::setLeftSidebarVisible(true);
     return true;
+}
+
+void CGarageEmptyModule::slotAddVehicle()
+{
+    // Pending: run runNewVehicleWizard() once the wizard is in; emit
+    // activate(ModuleId::Garage) when it returns an id.
 }

@@ -7,7 +7,8 @@ class CDescriptionBoxWidget;
 class QLabel;
 class QToolButton;
 
-// Placeholder of the empty-garage page (module 1) until vehicles can be added.
+// The garage page while no vehicle exists (module 1): a description and a
+// button that starts the new-vehicle wizard.
 class CGarageEmptyModule : public CModule
 {
     Q_OBJECT
@@ -18,6 +19,13 @@ public:
     void retranslate() override;
     bool enterModule() override;
     bool leaveModule() override;
+
+    QToolButton *addButton() const { return m_addButton; }
+    CDescriptionBoxWidget *descriptionBox() const { return m_descriptionBox; }
+
+public slots:
+    // Runs the new-vehicle wizard; the garage opens once a vehicle exists.
+    void slotAddVehicle();
 
 private:
     QLabel *m_titleLabel = nullptr;

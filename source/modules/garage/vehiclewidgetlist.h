@@ -1,0 +1,31 @@
+#pragma once
+
+#include <QList>
+#include <QWidget>
+
+class CVehicleWidget;
+class QVBoxLayout;
+
+// The garage's column of vehicle cards, in garage order. Cards are made on
+// demand and reused; surplus cards are hidden, never destroyed.
+class CVehicleWidgetList : public QWidget
+{
+    Q_OBJECT
+
+public:
+    explicit CVehicleWidgetList(QWidget *parent = nullptr);
+
+    // Every card made so far, in display order (hidden ones included).
+    QList<CVehicleWidget *> widgets() const { return m_widgets; }
+    // Reads the vehicles, shows one card each and writes each vehicle's
+    // position as its order. A failed write is reported.
+    void refresh();
+    void retranslate();
+
+public slots:
+    void slotRefreshList();
+
+private:
+    QList<CVehicleWidget *> m_widgets;
+    QVBoxLayout *m_layout = nullptr;
+};

@@ -1,0 +1,1 @@
+garvo_add_core_test(tst_garagestore ${GARVO_TEST_DIR}/tst_garagestore.cpp)
