@@ -2,6 +2,7 @@
 
 #include "application/mainwindow.h"
 #include "application/modulecontainer.h"
+#include "modules/vehicle/wizard/newvehiclewizard.h"
 #include "widgets/descriptionboxitemwidget.h"
 #include "widgets/descriptionboxwidget.h"
 
@@ -65,6 +66,6 @@ bool CGarageEmptyModule::leaveModule()
 
 void CGarageEmptyModule::slotAddVehicle()
 {
-    // Pending: run runNewVehicleWizard() once the wizard is in; emit
-    // activate(ModuleId::Garage) when it returns an id.
+    if (runNewVehicleWizard() != 0)
+        emit activate(ModuleId::Garage);
 }

@@ -7,6 +7,7 @@
 #include "application/toolbarwidget.h"
 #include "database/tablevehicle.h"
 #include "modules/garage/vehiclewidgetlist.h"
+#include "modules/vehicle/wizard/newvehiclewizard.h"
 #include "widgets/scrollwidget.h"
 
 #include <QTimer>
@@ -132,6 +133,6 @@ bool CGarageModule::leaveModule()
 
 void CGarageModule::slotAddVehicle()
 {
-    // Pending: run runNewVehicleWizard() once the wizard is in; refresh()
-    // when it returns an id.
+    if (runNewVehicleWizard() != 0)
+        refresh();
 }
