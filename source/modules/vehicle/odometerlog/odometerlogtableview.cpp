@@ -9,6 +9,7 @@
 #include "utility/prompt.h"
 
 #include <QContextMenuEvent>
+#include <QDate>
 #include <QHeaderView>
 #include <QMenu>
 #include <QSqlError>
@@ -209,6 +210,10 @@ void COdometerLogTableView::restoreColumnWidths()
 {
     CConfiguration *config = CConfiguration::instance();
     config->setGroup(Config::Group::OdometerLogColumns);
+    // Until the user sizes it, the date column fits a long date.
+    const QString longDate = QDate(2000, 9, 28).toString(m_delegate->dateFormat);
+    setColumnWidth(CTableOdometerLog::Date,
+                   qMax(columnWidth(CTableOdometerLog::Date), fontMetrics().horizontalAdvance(longDate) + 25));
     for (int column = 0; column < m_model->columnCount(); ++column) {
         const int width = config->value(Config::Key::column(column), -1).toInt();
         if (width > 0)

@@ -27,7 +27,6 @@ CUpdateOdometerDialog::CUpdateOdometerDialog(QWidget *parent)
     , m_saveButton(new QPushButton(this))
     , m_cancelButton(new QPushButton(this))
 {
-    setFixedSize(300, 190);
     setWindowIcon(QIcon(QStringLiteral(":resource/icons/odometer-log-16.png")));
 
     m_dateEdit->setCalendarPopup(true);
@@ -58,6 +57,8 @@ CUpdateOdometerDialog::CUpdateOdometerDialog(QWidget *parent)
     connect(m_saveButton, &QPushButton::clicked, this, &CUpdateOdometerDialog::slotSave);
     connect(m_cancelButton, &QPushButton::clicked, this, &QDialog::reject);
     retranslate();
+    // Wider than 300 only when a long date format would not fit.
+    setFixedSize(qMax(300, sizeHint().width()), 190);
 }
 
 int CUpdateOdometerDialog::newEntry(const CVehicle &vehicle)
