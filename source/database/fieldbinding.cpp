@@ -97,9 +97,13 @@ void CFieldBinding::read(const QVariant &stored)
     case Flag:
         *static_cast<bool *>(field) = stored.toBool();
         break;
-    case Date:
-        *static_cast<QDate *>(field) = QDate::fromString(stored.toString(), dateFormat);
+    case Date: {
+        // Qt::ISODate reads "yyyy-MM-dd" without the format parser, which
+        // looks up the time zone on every call: too slow for long lists.
+        const QString text = stored.toString();
+        *static_cast<QDate *>(field) = text.size() == 10 ? QDate::fromString(text, Qt::ISODate) : QDate();
         break;
+    }
     case Money:
     case Amount:
         *static_cast<double *>(field) = stored.toDouble();

@@ -16,3 +16,8 @@ void CTableFuelLog::slotVehicleDeleted(int vehicleId)
 {
     removeAll(VehicleId, vehicleId);
 }
+
+bool CTableFuelLog::hasEntries(int vehicleId)
+{
+    return findId(QStringLiteral("%1=?").arg(column(VehicleId)), {vehicleId}) != 0;
+}

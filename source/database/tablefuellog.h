@@ -10,6 +10,9 @@ class CTableFuelLog : public CTableFuelLogBase, public CProcessWide<CTableFuelLo
 public:
     explicit CTableFuelLog(CDatabase *database, QObject *parent = nullptr);
 
+    // True when the vehicle has at least one fuel entry.
+    bool hasEntries(int vehicleId);
+
 public slots:
     // Removes the deleted vehicle's rows one at a time, each emitting
     // deleted(); all or none of them, and never past a removal that fails.

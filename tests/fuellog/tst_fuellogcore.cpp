@@ -1,4 +1,5 @@
 #include "../database/testdatabase.h"
+#include "fueltestdata.h"
 #include "testsupport.h"
 
 #include "database/fuellog.h"
@@ -13,35 +14,18 @@
 
 #include <QSignalSpy>
 
+using namespace FuelTestData;
+
 namespace {
 
-int addVehicle(int fuelSystem = 2, int odometerUnit = 1, int odometer = 0)
+// An entry of the given date.
+int addDated(const CVehicle &vehicle, int fuelType, int odometer, const QDate &date)
 {
-    CVehicle vehicle;
-    vehicle.setAutoSave(false);
-    vehicle.setName(QStringLiteral("Lada's van"));
-    vehicle.setOdometerType(odometerUnit);
-    vehicle.setOdometerValue(odometer);
-    vehicle.setFuelSystemType(fuelSystem);
-    vehicle.setFuelNameFirst(QStringLiteral("Gasoline"));
-    vehicle.setFuelNameSecond(QStringLiteral("LPG"));
-    return vehicle.save(true);
-}
-
-int addEntry(int vehicleId, int fuelType, int odometer, const QDate &date, double quantity = 40.0,
-             int distance = 500, double total = 60.0)
-{
-    CFuelLog entry;
-    entry.setAutoSave(false);
-    entry.setVehicleId(vehicleId);
-    entry.setFuelType(fuelType);
-    entry.setOdometer(odometer);
-    entry.setDate(date);
-    entry.setQuantity(quantity);
-    entry.setDistance(distance);
-    entry.setTotalCost(total);
-    entry.setCostPerUnit(1.5);
-    return entry.save(true);
+    Entry values;
+    values.fuelType = fuelType;
+    values.odometer = odometer;
+    values.date = date;
+    return addEntry(vehicle, values);
 }
 
 } // namespace
@@ -54,12 +38,6 @@ class TestFuelLogCore : public QObject
 
 private:
     TestDatabase *db = nullptr;
-
-    void setUnits(int mode, int volume)
-    {
-        db->settings->setValue(QStringLiteral("fuel_efficiency"), mode);
-        db->settings->setValue(QStringLiteral("volume_unit"), volume);
-    }
 
     int rows(const QString &table)
     {
@@ -83,26 +61,26 @@ private slots:
 
     void previousEntryIsDecidedByOdometerNeverByDate()
     {
-        const int car = addVehicle();
-        const int other = addVehicle();
+        const CVehicle car = addVehicle(2);
+        const CVehicle other = addVehicle(2);
         const QDate day(2024, 5, 1);
         // The highest reading carries the oldest date; the newest date has a
         // lower reading.
-        const int highest = addEntry(car, 1, 3000, day.addYears(-2));
-        const int middle = addEntry(car, 1, 2000, day);
-        addEntry(car, 1, 1000, day.addYears(1));
+        const int highest = addDated(car, 1, 3000, day.addYears(-2));
+        const int middle = addDated(car, 1, 2000, day);
+        addDated(car, 1, 1000, day.addYears(1));
         // Higher readings of the other fuel and of another vehicle never count.
-        addEntry(car, 2, 9000, day);
-        addEntry(other, 1, 8000, day);
+        addDated(car, 2, 9000, day);
+        addDated(other, 1, 8000, day);
 
-        QCOMPARE(CFuelLog::previousEntry(CFuelLog(), car, 1).id(), highest);
+        QCOMPARE(CFuelLog::previousEntry(CFuelLog(), car.id(), 1).id(), highest);
         // An edited entry looks strictly below its own reading, in its own vehicle.
-        QCOMPARE(CFuelLog::previousEntry(CFuelLog(highest), other, 1).id(), middle);
-        const int tie = addEntry(car, 1, 2000, day);
-        QCOMPARE(CFuelLog::previousEntry(CFuelLog(tie), car, 1).odometer(), 1000);
-        QCOMPARE(CFuelLog::previousEntry(CFuelLog(), car, 2).odometer(), 9000);
+        QCOMPARE(CFuelLog::previousEntry(CFuelLog(highest), other.id(), 1).id(), middle);
+        const int tie = addDated(car, 1, 2000, day);
+        QCOMPARE(CFuelLog::previousEntry(CFuelLog(tie), car.id(), 1).odometer(), 1000);
+        QCOMPARE(CFuelLog::previousEntry(CFuelLog(), car.id(), 2).odometer(), 9000);
         // None: a fresh entry.
-        const CFuelLog none = CFuelLog::previousEntry(CFuelLog(), addVehicle(), 1);
+        const CFuelLog none = CFuelLog::previousEntry(CFuelLog(), addVehicle(2).id(), 1);
         QCOMPARE(none.id(), 0);
         QCOMPARE(none.odometer(), 0);
     }
@@ -160,7 +138,7 @@ private slots:
     void fuelEfficiencyForTakesTheSettingsAndTheVehicleUnit()
     {
         setUnits(2, 2);
-        const CFuelEfficiency efficiency = CVehicle(addVehicle(1, 2)).fuelEfficiencyFor(300, 10.0);
+        const CFuelEfficiency efficiency = addVehicle(1, 2).fuelEfficiencyFor(300, 10.0);
         QCOMPARE(efficiency.valueText(), QStringLiteral("30.00 miles per Gallon"));
     }
 
@@ -170,11 +148,11 @@ private slots:
         QTest::addColumn<QString>("title");
         QTest::addColumn<QString>("text");
 
-        QTest::newRow("none") << 0 << "Gasoline: 0 Litre / 100 km" << "None entries";
+        QTest::newRow("none") << 0 << "Diesel: 0 Litre / 100 km" << "None entries";
         QTest::newRow("one") << 1
-                             << "Gasoline: 6.5 Litre / 100 km"
+                             << "Diesel: 6.5 Litre / 100 km"
                              << "1 entry | Distance: 400 km | Quantity: 26 Litre | Total Cost: $ 39.00";
-        QTest::newRow("plural") << 3 << "Gasoline: 6.5 Litre / 100 km"
+        QTest::newRow("plural") << 3 << "Diesel: 6.5 Litre / 100 km"
                                 << "3 entries | Distance: 1200 km | Quantity: 78 Litre | Total Cost: $ 1,170.00";
     }
 
@@ -184,16 +162,17 @@ private slots:
         QFETCH(QString, title);
         QFETCH(QString, text);
 
-        const int car = addVehicle();
+        const CVehicle car = addVehicle(2);
         for (int i = 0; i < entries; ++i)
-            addEntry(car, 1, 1000 * (i + 1), QDate(2024, 1, 1), 26.0, 400, i == 0 ? 39.0 : 565.5);
+            addEntry(car, 1, 1000 * (i + 1), 26.0, 400, i == 0 ? 39.0 : 565.5);
         // Entries of the other fuel and of another vehicle stay out.
-        addEntry(car, 2, 500, QDate(2024, 1, 1), 99.0, 99, 99.0);
-        addEntry(addVehicle(), 1, 500, QDate(2024, 1, 1), 99.0, 99, 99.0);
+        addEntry(car, 2, 500, 99.0, 99, 99.0);
+        const CVehicle other = addVehicle(2);
+        addEntry(other, 1, 500, 99.0, 99, 99.0);
 
-        QList<CFuelLog> list = CFuelLog::listForVehicle(car);
-        list += CFuelLog::listForVehicle(car + 1);
-        const FuelLogSummary summary = CFuelLog::summarize(list, 1, car);
+        QList<CFuelLog> list = CFuelLog::listForVehicle(car.id());
+        list += CFuelLog::listForVehicle(other.id());
+        const FuelLogSummary summary = CFuelLog::summarize(list, 1, car.id());
         QCOMPARE(summary.count, entries);
         QCOMPARE(summary.titleText, title);
         QCOMPARE(summary.summaryText, text);
@@ -201,18 +180,18 @@ private slots:
 
     void summaryOfTwoDecimalSumsHasNoBinaryNoise()
     {
-        const int car = addVehicle();
+        const CVehicle car = addVehicle(2);
         for (int i = 0; i < 3; ++i)
-            addEntry(car, 2, 100 * i, QDate(2024, 1, 1), 0.1, 1, 0.1);
-        const FuelLogSummary summary = CFuelLog::summarize(CFuelLog::listForVehicle(car), 2, car);
+            addEntry(car, 2, 100 * i, 0.1, 1, 0.1);
+        const FuelLogSummary summary = CFuelLog::summarize(CFuelLog::listForVehicle(car.id()), 2, car.id());
         QVERIFY2(summary.summaryText.contains(QStringLiteral("Quantity: 0.3 Litre")), qPrintable(summary.summaryText));
         QVERIFY2(summary.titleText.startsWith(QStringLiteral("LPG: ")), qPrintable(summary.titleText));
     }
 
     void summaryForEveryVehicleCountsThemAll()
     {
-        addEntry(addVehicle(), 1, 100, QDate(2024, 1, 1));
-        addEntry(addVehicle(), 1, 100, QDate(2024, 1, 1));
+        addEntry(addVehicle(1), 1, 100);
+        addEntry(addVehicle(1), 1, 100);
         QList<CFuelLog> all = CFuelLog::listForVehicle(1) + CFuelLog::listForVehicle(2);
         QCOMPARE(CFuelLog::summarize(all, 1, 0).count, 2);
     }
@@ -220,7 +199,7 @@ private slots:
     void saveWritesTheEntryAndItsReadingTogether()
     {
         setUnits(1, 1);
-        const CVehicle car(addVehicle(2, 1, 1000));
+        const CVehicle car = addVehicle(2, 1, 1000);
         CFuelLog entry;
         entry.setAutoSave(false);
         entry.setDate(QDate(2024, 3, 2));
@@ -255,7 +234,7 @@ private slots:
         edited.setOdometer(1600);
         QCOMPARE(edited.saveWithReading(car), id);
         QCOMPARE(CFuelLog(id).efficiency(), 15.38);
-        QCOMPARE(rows(QStringLiteral("odometerlog")), 1 + 0);
+        QCOMPARE(rows(QStringLiteral("odometerlog")), 1);
         QCOMPARE(COdometerLog::byParent(COdometerLog::FuelParent, id).odometer(), 1600);
     }
 
@@ -269,7 +248,7 @@ private slots:
     void failedSave()
     {
         QFETCH(QString, failingTable);
-        const CVehicle car(addVehicle(1, 1, 100));
+        const CVehicle car = addVehicle(1, 1, 100);
         QVERIFY(db->database->exec(QStringLiteral("CREATE TRIGGER refuse BEFORE INSERT ON %1 "
                                                   "BEGIN SELECT RAISE(ABORT, 'refused'); END")
                                        .arg(failingTable)));
@@ -296,12 +275,13 @@ private slots:
 
     void savingAnEntryDeletedMeanwhileFails()
     {
-        const CVehicle car(addVehicle());
-        CFuelLog entry(addEntry(car.id(), 1, 100, QDate(2024, 1, 1)));
+        const CVehicle car = addVehicle(1);
+        CFuelLog entry(addEntry(car, 1, 100));
         QVERIFY(CTableFuelLog::instance()->remove(entry.id()));
+        const int readings = rows(QStringLiteral("odometerlog"));
         QCOMPARE(entry.saveWithReading(car), 0);
         QCOMPARE(rows(QStringLiteral("fuellog")), 0);
-        QCOMPARE(rows(QStringLiteral("odometerlog")), 0);
+        QCOMPARE(rows(QStringLiteral("odometerlog")), readings);
     }
 
     void numbers_data()
@@ -352,18 +332,18 @@ private slots:
 
     void deletingTheVehicleRemovesItsEntriesOneByOne()
     {
-        const int car = addVehicle();
-        const int other = addVehicle();
+        const CVehicle car = addVehicle(2);
+        const CVehicle other = addVehicle(2);
         for (int i = 0; i < 3; ++i)
-            addEntry(car, 1 + i % 2, 100 * i, QDate(2024, 1, 1));
-        const int kept = addEntry(other, 1, 100, QDate(2024, 1, 1));
+            addEntry(car, 1 + i % 2, 100 * i);
+        const int kept = addEntry(other, 1, 100);
 
         QSignalSpy deleted(CTableFuelLog::instance(), &CTable::deleted);
-        QVERIFY(CTableVehicle::instance()->remove(car));
+        QVERIFY(CTableVehicle::instance()->remove(car.id()));
         QCOMPARE(deleted.count(), 3);
-        QCOMPARE(CFuelLog::listForVehicle(car).size(), 0);
-        QCOMPARE(CFuelLog::listForVehicle(other).size(), 1);
-        QCOMPARE(CFuelLog::listForVehicle(other).first().id(), kept);
+        QCOMPARE(CFuelLog::listForVehicle(car.id()).size(), 0);
+        QCOMPARE(CFuelLog::listForVehicle(other.id()).size(), 1);
+        QCOMPARE(CFuelLog::listForVehicle(other.id()).first().id(), kept);
     }
 };
 
