@@ -45,7 +45,8 @@ CVehicleWidget::CVehicleWidget(QWidget *parent)
 
     m_viewButton = new QToolButton(m_buttonPanel);
     m_viewButton->setAutoRaise(true);
-    m_viewButton->setFixedWidth(110);
+    // 110 wide, or wider where the font needs it for the whole text.
+    m_viewButton->setMinimumWidth(110);
     m_editButton = new QToolButton(m_buttonPanel);
     m_editButton->setAutoRaise(true);
     m_deleteButton = new QToolButton(m_buttonPanel);

@@ -24,7 +24,7 @@ CVehicleTypeListDialog::CVehicleTypeListDialog(QWidget *parent)
     layout->addSpacing(15);
     layout->addLayout(buttons);
 
-    resize(380, 460);
+    resize(440, 480);
     retranslate();
 }
 

@@ -31,6 +31,8 @@ CVehicleTypeManagerWidget::CVehicleTypeManagerWidget(QWidget *parent)
     titleRow->addWidget(m_newButton);
 
     auto *scroll = new CScrollWidget(this);
+    // Items shrink to the width; only the height scrolls.
+    scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     m_itemLayout = new QVBoxLayout;
     m_itemLayout->setContentsMargins(0, 0, 0, 0);
     m_itemLayout->setSpacing(0);
