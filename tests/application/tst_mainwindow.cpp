@@ -105,7 +105,7 @@ private slots:
         QList<int> moduleIds;
         for (int i = 0; i < container()->count(); ++i)
             moduleIds.append(container()->moduleAt(i)->id());
-        QCOMPARE(moduleIds, (QList<int>{2, 1, 11, 71}));
+        QCOMPARE(moduleIds, (QList<int>{2, 1, 11, 100, 71}));
         QStringList visibleButtons, hiddenButtons;
         for (QAction *action : window->toolBar()->actions()) {
             auto *widgetAction = qobject_cast<QWidgetAction *>(action);

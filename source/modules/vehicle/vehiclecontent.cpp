@@ -1,0 +1,100 @@
+#include "modules/vehicle/vehiclecontent.h"
+
+#include "application/headerwidget.h"
+#include "database/table.h"
+#include "database/vehicle.h"
+
+CVehicleContent::CVehicleContent(QWidget *parent) : QWidget(parent) {}
+
+void CVehicleContent::setTitle(const QString &text)
+{
+    m_title = text;
+}
+
+void CVehicleContent::setHeader(CHeaderWidget *header)
+{
+    m_header = header;
+}
+
+bool CVehicleContent::enter()
+{
+    m_current = true;
+    if (m_stale)
+        runRefresh();
+    return enterContent();
+}
+
+bool CVehicleContent::leave()
+{
+    const bool result = leaveContent();
+    m_current = false;
+    return result;
+}
+
+void CVehicleContent::retranslate()
+{
+    if (!m_header || !m_current)
+        return;
+    const QString name = m_vehicle ? m_vehicle->name() : QString();
+    const QString separator = QStringLiteral(" > ");
+    QString subtitle = tr("Garage") + separator + name;
+    if (!m_title.isEmpty())
+        subtitle += separator + m_title;
+    m_header->setTitle(name);
+    m_header->setSubtitle(subtitle);
+}
+
+void CVehicleContent::setVehicle(CVehicle *vehicle)
+{
+    m_vehicle = vehicle;
+}
+
+bool CVehicleContent::enterContent()
+{
+    retranslate();
+    return true;
+}
+
+bool CVehicleContent::leaveContent()
+{
+    return true;
+}
+
+bool CVehicleContent::canLeaveContent()
+{
+    return true;
+}
+
+void CVehicleContent::scheduleRefresh()
+{
+    if (m_refreshQueued)
+        return;
+    m_refreshQueued = true;
+    QMetaObject::invokeMethod(this, &CVehicleContent::runScheduledRefresh, Qt::QueuedConnection);
+}
+
+void CVehicleContent::watchTable(CTable *table)
+{
+    if (!table)
+        return;
+    connect(table, &CTable::inserted, this, &CVehicleContent::scheduleRefresh);
+    connect(table, &CTable::updated, this, &CVehicleContent::scheduleRefresh);
+    connect(table, &CTable::deleted, this, &CVehicleContent::scheduleRefresh);
+}
+
+void CVehicleContent::refresh() {}
+
+void CVehicleContent::runScheduledRefresh()
+{
+    m_refreshQueued = false;
+    if (m_current)
+        runRefresh();
+    else
+        m_stale = true;
+}
+
+void CVehicleContent::runRefresh()
+{
+    m_stale = false;
+    refresh();
+}

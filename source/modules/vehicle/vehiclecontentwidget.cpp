@@ -1,0 +1,105 @@
+#include "modules/vehicle/vehiclecontentwidget.h"
+
+#include "modules/vehicle/vehiclecontent.h"
+#include "modules/vehicle/vehicleinfocontent.h"
+
+#include <QCoreApplication>
+#include <QStackedLayout>
+
+namespace {
+
+class VehicleContentPages
+{
+    Q_DECLARE_TR_FUNCTIONS(CVehicleContentWidget)
+
+public:
+    // A page whose content comes later: it carries its title only.
+    static CVehicleContent *placeholder(const QString &title, QWidget *parent)
+    {
+        auto *page = new CVehicleContent(parent);
+        page->setTitle(title);
+        return page;
+    }
+};
+
+} // namespace
+
+CVehicleContentWidget::CVehicleContentWidget(QWidget *parent) : QWidget(parent), m_stack(new QStackedLayout(this))
+{
+    m_stack->setContentsMargins(0, 0, 0, 0);
+    m_stack->setSpacing(0);
+    for (int id = 0; id < VehicleContentId::Count; ++id) {
+        CVehicleContent *page = createPage(id, this);
+        m_pages.append(page);
+        m_stack->addWidget(page);
+        connect(page, &CVehicleContent::changeContent, this, &CVehicleContentWidget::changeContent);
+    }
+}
+
+CVehicleContent *CVehicleContentWidget::createPage(int id, QWidget *parent)
+{
+    using Pages = VehicleContentPages;
+    switch (id) {
+    case VehicleContentId::Info:
+        return new CVehicleInfoContent(parent);
+    case VehicleContentId::FuelLog:
+    case VehicleContentId::NoFuelLog:
+        return Pages::placeholder(Pages::tr("Fuel Log"), parent);
+    case VehicleContentId::Services:
+    case VehicleContentId::NoServices:
+        return Pages::placeholder(Pages::tr("Services"), parent);
+    case VehicleContentId::ServiceSchedules:
+    case VehicleContentId::NoServiceSchedules:
+        return Pages::placeholder(Pages::tr("Service Schedules"), parent);
+    case VehicleContentId::Notes:
+    case VehicleContentId::NoNotes:
+        return Pages::placeholder(Pages::tr("Notes"), parent);
+    case VehicleContentId::FuelReport:
+        return Pages::placeholder(Pages::tr("Fuel Report"), parent);
+    case VehicleContentId::CostReport:
+        return Pages::placeholder(Pages::tr("Costs Report"), parent);
+    case VehicleContentId::Expenses:
+    case VehicleContentId::NoExpenses:
+        return Pages::placeholder(Pages::tr("Custom Expenses"), parent);
+    default:
+        return new CVehicleContent(parent);
+    }
+}
+
+void CVehicleContentWidget::setVehicle(CVehicle *vehicle)
+{
+    for (CVehicleContent *page : qAsConst(m_pages))
+        page->setVehicle(vehicle);
+}
+
+void CVehicleContentWidget::setHeader(CHeaderWidget *header)
+{
+    for (CVehicleContent *page : qAsConst(m_pages))
+        page->setHeader(header);
+}
+
+void CVehicleContentWidget::retranslate()
+{
+    for (CVehicleContent *page : qAsConst(m_pages))
+        page->retranslate();
+}
+
+int CVehicleContentWidget::currentId() const
+{
+    return m_stack->currentIndex();
+}
+
+void CVehicleContentWidget::changeContent(int id)
+{
+    if (m_active) {
+        CVehicleContent *leaving = m_active;
+        m_active = nullptr;
+        leaving->leave();
+    }
+    CVehicleContent *target = page(id);
+    if (!target)
+        return;
+    m_stack->setCurrentWidget(target);
+    m_active = target;
+    target->enter();
+}

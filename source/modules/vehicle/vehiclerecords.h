@@ -1,0 +1,12 @@
+#pragma once
+
+// Whether a vehicle has records of one kind, each answered by one count
+// query on the owning table.
+class CVehicleRecords
+{
+public:
+    enum Kind { FuelEntries, ServiceSessions, ServiceSchedules, Notes, Expenses };
+
+    // False also when the table is missing or the query fails.
+    static bool exist(Kind kind, int vehicleId);
+};

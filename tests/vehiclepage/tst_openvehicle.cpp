@@ -1,0 +1,114 @@
+#include "testsupport.h"
+#include "vehiclefixtures.h"
+
+#include "application/appmw.h"
+#include "application/headerwidget.h"
+#include "application/modulecontainer.h"
+#include "application/sidebar.h"
+#include "database/database.h"
+#include "modules/vehicle/vehiclecontent.h"
+#include "modules/vehicle/vehiclecontentwidget.h"
+#include "modules/vehicle/vehicledialog.h"
+#include "modules/vehicle/vehiclemodule.h"
+#include "modules/vehicle/vehiclesidebarwidget.h"
+#include "utility/prompt.h"
+
+#include <QLineEdit>
+#include <QPushButton>
+#include <QToolButton>
+
+// The vehicle page inside the main window: opening a vehicle, going back,
+// and edits reaching the open page.
+class TestOpenVehicle : public QObject
+{
+    Q_OBJECT
+
+private:
+    CAppMW *window = nullptr;
+    CVehicleModule *module = nullptr;
+    int golfId = 0;
+
+    CModuleContainer *container() const { return window->moduleContainer(); }
+
+private slots:
+    void init()
+    {
+        Utility::Prompt::setScripted(true);
+        window = new CAppMW;
+        QVERIFY(CDatabase::instance()->isOpen());
+        module = qobject_cast<CVehicleModule *>(container()->moduleById(ModuleId::Vehicle));
+        QVERIFY(module);
+        golfId = Fixtures::addVehicle(QStringLiteral("Golf"), 2, QStringLiteral("Gasoline"), QStringLiteral("LPG"));
+        QVERIFY(golfId != 0);
+    }
+
+    void cleanup()
+    {
+        window->slotAppClose();
+        delete window;
+        window = nullptr;
+        QFile::remove(CDatabase::defaultPath());
+    }
+
+    void openVehicleShowsItsInfoPage()
+    {
+        QVERIFY(openVehicle(golfId));
+        QCOMPARE(container()->currentModule(), module);
+        QVERIFY(window->leftSidebar()->isHidden());
+        QCOMPARE(module->contentWidget()->currentId(), int(VehicleContentId::Info));
+        QCOMPARE(module->header()->title(), QStringLiteral("Golf"));
+
+        // An id without a row changes nothing.
+        QVERIFY(!openVehicle(golfId + 100));
+        QCOMPARE(container()->currentModule(), module);
+        QCOMPARE(module->vehicle().id(), golfId);
+
+        module->sidebar()->backButton()->click();
+        QCOMPARE(container()->currentModule()->id(), int(ModuleId::Garage));
+        QVERIFY(!module->contentWidget()->activePage());
+    }
+
+    // The shown vehicle changed elsewhere: the page shows the change and the
+    // current module re-enters, at once on the vehicle page and once, after
+    // the work that changed it, on another page.
+    void updatedVehicleMakesTheCurrentModuleReenter()
+    {
+        QVERIFY(openVehicle(golfId));
+        module->sidebar()->notesButton()->click();
+        QSignalSpy changes(container(), &CModuleContainer::moduleChanged);
+        CVehicle(golfId).setName(QStringLiteral("Golf Variant"));
+        QCOMPARE(changes.count(), 1);
+        QCOMPARE(changes.at(0).at(0).toInt(), int(ModuleId::Vehicle));
+        QCOMPARE(module->header()->title(), QStringLiteral("Golf Variant"));
+        QCOMPARE(module->contentWidget()->currentId(), int(VehicleContentId::Info));
+
+        QVERIFY(container()->activate(ModuleId::Garage));
+        changes.clear();
+        CVehicle vehicle(golfId);
+        vehicle.setOrder(5);
+        vehicle.setOrder(6);
+        QCOMPARE(changes.count(), 0);
+        QCoreApplication::processEvents();
+        QCOMPARE(changes.count(), 1);
+        QCOMPARE(changes.at(0).at(0).toInt(), int(ModuleId::Garage));
+    }
+
+    void editButtonSavesThroughTheDialog()
+    {
+        QVERIFY(openVehicle(golfId));
+        QTimer::singleShot(0, this, [] {
+            auto *dialog = qobject_cast<CVehicleDialog *>(QApplication::activeModalWidget());
+            QVERIFY(dialog);
+            QCOMPARE(dialog->windowTitle(), QStringLiteral("Edit Vehicle"));
+            dialog->nameEdit()->setText(QStringLiteral("Polo"));
+            dialog->saveButton()->click();
+        });
+        module->editButton()->click();
+        QCOMPARE(CVehicle(golfId).name(), QStringLiteral("Polo"));
+        QCOMPARE(module->header()->title(), QStringLiteral("Polo"));
+        QCOMPARE(module->newFuelTwoButton()->text(), QStringLiteral("New\nLPG Log"));
+    }
+};
+
+GARVO_TEST_MAIN(TestOpenVehicle)
+#include "tst_openvehicle.moc"
