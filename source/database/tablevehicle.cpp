@@ -22,6 +22,12 @@ bool CTableVehicle::removeVehicle(int id)
 
 bool CTableVehicle::renumber(QList<CVehicle> &vehicles)
 {
+    bool inOrder = true;
+    for (int i = 0; inOrder && i < vehicles.size(); ++i)
+        inOrder = vehicles.at(i).order() == i;
+    if (inOrder)
+        return true;
+
     CTransaction transaction(m_database);
     if (!transaction.isActive())
         return false;

@@ -20,8 +20,9 @@ public:
     bool removeVehicle(int id);
     // Writes each vehicle's position in the list as its order, in one
     // transaction, and gives the records the same order. Only changed rows
-    // are written. False when a write or the commit failed (nothing is
-    // written then; the records keep their old order).
+    // are written; a list already in order needs no database. False when a
+    // write or the commit failed (nothing is written then; the records keep
+    // their old order).
     bool renumber(QList<CVehicle> &vehicles);
 
 public slots:

@@ -108,6 +108,31 @@ private slots:
         QVERIFY(garage->footerInfo()->isHidden());
     }
 
+    void enteringWithAnUnusableDatabaseShowsNoMessage()
+    {
+        delete garage;
+        delete db;
+        db = nullptr;
+        QTemporaryDir folder;
+        QFile plain(folder.filePath(QStringLiteral("afile")));
+        QVERIFY(plain.open(QIODevice::WriteOnly));
+        auto *broken = new CDatabase(folder.filePath(QStringLiteral("afile/garvo.db")));
+        QVERIFY(!broken->isOpen());
+        Storage::createVehicleTypeTable();
+        Storage::createVehicleTables();
+        garage = new CGarageModule;
+
+        QVERIFY(garage->enterModule());
+        QCOMPARE(Prompt::shown().size(), size_t(0));
+        QCOMPARE(garage->footerInfo()->title(), QStringLiteral("You have 0 vehicle in garage"));
+
+        delete garage;
+        garage = nullptr;
+        Storage::deleteVehicleTables();
+        Storage::deleteVehicleTypeTable();
+        delete broken;
+    }
+
     void refreshShowsGarageOrderAndRenumbers()
     {
         addVehicle(QStringLiteral("favourite"), 0, true);
