@@ -39,6 +39,9 @@ CHeaderWidget::CHeaderWidget(QWidget *parent)
     titleFont.setBold(false);
     m_titleLabel->setFont(titleFont);
     m_titleLabel->setStyleSheet(QStringLiteral("QLabel {color:#006E43;}"));
+    // Titles carry user text (vehicle names): shown as typed, never as markup.
+    m_titleLabel->setTextFormat(Qt::PlainText);
+    m_subtitleLabel->setTextFormat(Qt::PlainText);
     m_titleLabel->hide();
     m_subtitleLabel->setFont(QFont(QStringLiteral("Segoe UI"), 9));
     m_subtitleLabel->setStyleSheet(QStringLiteral("QLabel {color:#936791;}"));

@@ -255,6 +255,18 @@ private slots:
     void userTextIsNotMarkup()
     {
         CVehicle vehicle(Fixtures::addVehicle(QStringLiteral("<b>Bold</b> & Co")));
+        CVehicleModule module;
+        module.setVehicle(vehicle);
+        module.enterModule();
+        const QList<QLabel *> labels = module.findChildren<QLabel *>();
+        const auto showing = [&labels](const QString &text) {
+            return std::count_if(labels.begin(), labels.end(), [&text](const QLabel *label) {
+                return label->text() == text && label->textFormat() == Qt::PlainText;
+            });
+        };
+        QCOMPARE(showing(vehicle.name()), 3); // header title, details, sidebar box
+        QCOMPARE(showing(QStringLiteral("Garage > <b>Bold</b> & Co > Info")), 1);
+
         vehicle.setDescription(QStringLiteral("<i>line one</i>\nline two"));
         CVehicleDetailsWidget details;
         details.setVehicle(vehicle);

@@ -68,6 +68,7 @@ CVehicleDialog::CVehicleDialog(QWidget *parent)
     m_typeImageLabel->setAlignment(Qt::AlignCenter);
     m_typeImageLabel->setMinimumWidth(64);
     m_descriptionEdit->setTabChangesFocus(true);
+    m_descriptionEdit->setMaximumHeight(m_descriptionEdit->fontMetrics().lineSpacing() * 6);
 
     auto *fuelNames = new QHBoxLayout;
     fuelNames->setSpacing(9);
