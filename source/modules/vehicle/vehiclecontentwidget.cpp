@@ -1,5 +1,7 @@
 #include "modules/vehicle/vehiclecontentwidget.h"
 
+#include "modules/vehicle/fuellog/fuellogcontent.h"
+#include "modules/vehicle/fuellog/nofuellogcontent.h"
 #include "modules/vehicle/vehiclecontent.h"
 #include "modules/vehicle/vehicleinfocontent.h"
 
@@ -43,8 +45,9 @@ CVehicleContent *CVehicleContentWidget::createPage(int id, QWidget *parent)
     case VehicleContentId::Info:
         return new CVehicleInfoContent(parent);
     case VehicleContentId::FuelLog:
+        return new CFuelLogContent(parent);
     case VehicleContentId::NoFuelLog:
-        return Pages::placeholder(Pages::tr("Fuel Log"), parent);
+        return new CNoFuelLogContent(parent);
     case VehicleContentId::Services:
     case VehicleContentId::NoServices:
         return Pages::placeholder(Pages::tr("Services"), parent);

@@ -6,6 +6,7 @@
 #include "application/modulecontainer.h"
 #include "database/tablevehicle.h"
 #include "database/vehicletype.h"
+#include "modules/vehicle/fuellog/fuellogdialog.h"
 #include "modules/vehicle/vehiclecontent.h"
 #include "modules/vehicle/vehiclecontentwidget.h"
 #include "modules/vehicle/vehicledialog.h"
@@ -225,14 +226,14 @@ void CVehicleModule::slotAddNote()
 
 void CVehicleModule::slotAddFuelOneEntry()
 {
-    // Place of the fuel entry dialog for the first fuel; a saved entry shows
-    // VehicleContentId::FuelLog.
+    if (CFuelLogDialog::addEntry(m_vehicle, 1) != 0)
+        m_contentWidget->changeContent(VehicleContentId::FuelLog);
 }
 
 void CVehicleModule::slotAddFuelTwoEntry()
 {
-    // Place of the fuel entry dialog for the second fuel; a saved entry shows
-    // VehicleContentId::FuelLog.
+    if (CFuelLogDialog::addEntry(m_vehicle, 2) != 0)
+        m_contentWidget->changeContent(VehicleContentId::FuelLog);
 }
 
 void CVehicleModule::slotEditVehicleData()

@@ -5,6 +5,7 @@
 
 #include <QAbstractItemView>
 #include <QApplication>
+#include <QFontMetrics>
 #include <QPainter>
 
 CFuelLogDelegate::CFuelLogDelegate(QObject *parent) : QStyledItemDelegate(parent) {}
@@ -51,4 +52,16 @@ void CFuelLogDelegate::paint(QPainter *painter, const QStyleOptionViewItem &opti
     painter->setFont(option.font);
     painter->drawText(textRect, int(alignment), displayText(column, index.data(Qt::DisplayRole)));
     painter->restore();
+}
+
+QSize CFuelLogDelegate::sizeHint(const QStyleOptionViewItem &option, const QModelIndex &index) const
+{
+    QSize size = QStyledItemDelegate::sizeHint(option, index);
+    const int column = index.column();
+    if (column == CTableFuelLog::Date || column == CTableFuelLog::FuelType) {
+        // The painted text with the 5 + 10 pixels around it.
+        const QString text = displayText(column, index.data(Qt::DisplayRole));
+        size.setWidth(option.fontMetrics.horizontalAdvance(text) + 15);
+    }
+    return size;
 }

@@ -40,6 +40,21 @@ QLineEdit *numberEdit(const QString &name, bool decimals, QWidget *parent)
     return edit;
 }
 
+// The code boxes share the right column with the price form; their entries
+// sit closer together here than in the wizard.
+void compact(CGroupBox *box)
+{
+    const QList<QLayout *> layouts = box->findChildren<QLayout *>();
+    for (QLayout *layout : layouts) {
+        if (layout == box->layout()) {
+            layout->setContentsMargins(0, 0, 0, 4);
+        } else {
+            layout->setContentsMargins(12, 2, 0, 0);
+            layout->setSpacing(0);
+        }
+    }
+}
+
 } // namespace
 
 CFuelLogDialog::CFuelLogDialog(QWidget *parent)
@@ -77,6 +92,8 @@ CFuelLogDialog::CFuelLogDialog(QWidget *parent)
     drivingStyleBox = new CDrivingStyleGroupBox(this);
     routesBox = new CRoutesGroupBox(this);
     extrasBox = new CExtrasGroupBox(this);
+    for (CGroupBox *box : {tiresBox, drivingStyleBox, routesBox, extrasBox})
+        compact(box);
     saveButton = new QPushButton(this);
     saveButton->setObjectName(QStringLiteral("saveButton"));
     saveButton->setDefault(true);
@@ -91,7 +108,7 @@ CFuelLogDialog::CFuelLogDialog(QWidget *parent)
     left->addRow(descriptionLabel, descriptionEdit);
 
     auto *right = new QFormLayout;
-    right->setSpacing(9);
+    right->setSpacing(6);
     right->addRow(priceLabel, priceEdit);
     right->addRow(quantityLabel, quantityEdit);
     right->addRow(totalLabel, totalEdit);
@@ -103,6 +120,7 @@ CFuelLogDialog::CFuelLogDialog(QWidget *parent)
     codes->addWidget(routesBox, 1, 0);
     codes->addWidget(extrasBox, 1, 1);
     auto *rightColumn = new QVBoxLayout;
+    rightColumn->setSpacing(4);
     rightColumn->addLayout(right);
     rightColumn->addWidget(new CSeparatorWidget(CSeparatorWidget::Horizontal, this));
     rightColumn->addLayout(codes);

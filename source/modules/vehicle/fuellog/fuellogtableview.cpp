@@ -74,15 +74,28 @@ void CFuelLogTableView::restoreColumnWidths()
     configuration->setGroup(Config::Group::FuelLogColumns);
     for (int column = 0; column < m_model->columnCount(); ++column) {
         const int width = configuration->value(Config::Key::column(column), 0).toInt();
-        if (width > 0)
+        if (width > 0) {
             setColumnWidth(column, width);
+            m_storedWidths.insert(column);
+        }
     }
+}
+
+void CFuelLogTableView::fitColumns()
+{
+    m_fitting = true;
+    for (int column = 0; column < m_model->columnCount(); ++column) {
+        if (!isColumnHidden(column) && !m_storedWidths.contains(column))
+            setColumnWidth(column, qMax(sizeHintForColumn(column), horizontalHeader()->sectionSizeHint(column)) + 4);
+    }
+    m_fitting = false;
 }
 
 void CFuelLogTableView::slotHeaderResize(int logicalIndex, int, int newSize)
 {
-    if (isColumnHidden(logicalIndex) || newSize <= 0)
+    if (m_fitting || isColumnHidden(logicalIndex) || newSize <= 0)
         return;
+    m_storedWidths.insert(logicalIndex);
     CConfiguration *configuration = CConfiguration::instance();
     configuration->setGroup(Config::Group::FuelLogColumns);
     configuration->setValue(Config::Key::column(logicalIndex), newSize);
@@ -98,6 +111,7 @@ void CFuelLogTableView::setVehicle(const CVehicle &vehicle)
         m_model->setFilter(QStringLiteral("%1='%2'").arg(table->column(Column::VehicleId)).arg(vehicle.id()));
     retranslate();
     refresh();
+    fitColumns();
 }
 
 void CFuelLogTableView::refresh()

@@ -2,6 +2,7 @@
 
 #include "database/vehicle.h"
 
+#include <QSet>
 #include <QSqlRecord>
 #include <QTableView>
 
@@ -49,10 +50,14 @@ protected:
 private:
     void slotCurrentRowChanged(const QModelIndex &current);
     void restoreColumnWidths();
+    // Fits the columns the user never resized to their header and rows.
+    void fitColumns();
 
     CVehicle m_vehicle;
     QSqlTableModel *m_model = nullptr;
     CFuelLogDelegate *m_delegate = nullptr;
     QAction *editAction = nullptr;
     QAction *deleteAction = nullptr;
+    QSet<int> m_storedWidths;
+    bool m_fitting = false;
 };

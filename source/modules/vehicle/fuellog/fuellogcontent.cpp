@@ -1,0 +1,115 @@
+#include "modules/vehicle/fuellog/fuellogcontent.h"
+
+#include "application/footerinfowidget.h"
+#include "application/mainwindow.h"
+#include "application/toolbarwidget.h"
+#include "database/fuellog.h"
+#include "database/odometerlog.h"
+#include "database/tablefuellog.h"
+#include "database/vehicle.h"
+#include "modules/vehicle/fuellog/fuellogdialog.h"
+#include "modules/vehicle/fuellog/fuellogtableview.h"
+#include "modules/vehicle/fuellog/nofuellogcontent.h"
+#include "modules/vehicle/odometerlog/editodometerentry.h"
+#include "widgets/separatorwidget.h"
+
+#include <QVBoxLayout>
+
+CFuelLogContent::CFuelLogContent(QWidget *parent) : CVehicleContent(parent), m_tableView(new CFuelLogTableView(this))
+{
+    auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->addWidget(m_tableView);
+
+    CMainWindow *window = CMainWindow::instance();
+    CToolbarWidget *footerBar = window ? window->footerBar() : nullptr;
+    QWidget *footerParent = footerBar ? static_cast<QWidget *>(footerBar) : this;
+    m_firstFooter = new CFooterInfoWidget(footerParent);
+    m_firstFooter->setIcon(QStringLiteral(":resource/icons/fuel-log-32.png"));
+    m_footerSeparator = new CSeparatorWidget(CSeparatorWidget::Vertical, footerParent);
+    m_secondFooter = new CFooterInfoWidget(footerParent);
+    showFooters(false);
+    if (footerBar) {
+        footerBar->addWidget(m_firstFooter);
+        footerBar->addWidget(m_footerSeparator);
+        footerBar->addWidget(m_secondFooter);
+    }
+
+    watchTable(CTableFuelLog::instance());
+    // Readings of fuel entries in the odometer list open the fuel dialog.
+    OdometerEntryEditors::setEditor(COdometerLog::FuelParent, [](int id) { return CFuelLogDialog::editEntry(id); });
+    retranslate();
+}
+
+CFuelLogContent::~CFuelLogContent()
+{
+    // The footer items live in the main window's footer bar.
+    delete m_firstFooter;
+    delete m_footerSeparator;
+    delete m_secondFooter;
+}
+
+void CFuelLogContent::showFooters(bool visible)
+{
+    const bool dual = vehicle() && vehicle()->fuelSystemType() == 2;
+    m_firstFooter->setVisible(visible);
+    m_footerSeparator->setVisible(visible && dual);
+    m_secondFooter->setVisible(visible && dual);
+}
+
+void CFuelLogContent::retranslate()
+{
+    setTitle(tr("Fuel Entries"));
+    if (isCurrent()) {
+        m_tableView->retranslate();
+        slotUpdateSummary();
+    }
+    CVehicleContent::retranslate();
+}
+
+bool CFuelLogContent::enterContent()
+{
+    if (vehicle())
+        m_tableView->setVehicle(*vehicle());
+    showFooters(true);
+    return CVehicleContent::enterContent();
+}
+
+bool CFuelLogContent::leaveContent()
+{
+    showFooters(false);
+    return CVehicleContent::leaveContent();
+}
+
+void CFuelLogContent::refresh()
+{
+    m_tableView->refresh();
+    slotFuelLogDeleted();
+}
+
+void CFuelLogContent::slotUpdateSummary()
+{
+    if (!vehicle())
+        return;
+    const int fuelSystem = vehicle()->fuelSystemType();
+    if (fuelSystem != 1 && fuelSystem != 2)
+        return;
+    const QList<CFuelLog> entries = CFuelLog::listForVehicle(vehicle()->id());
+    const FuelLogSummary first = CFuelLog::summarize(entries, 1, vehicle()->id());
+    m_firstFooter->setTitle(first.titleText);
+    m_firstFooter->setSubtitle(first.summaryText);
+    if (fuelSystem == 2) {
+        const FuelLogSummary second = CFuelLog::summarize(entries, 2, vehicle()->id());
+        m_secondFooter->setTitle(second.titleText);
+        m_secondFooter->setSubtitle(second.summaryText);
+    }
+}
+
+void CFuelLogContent::slotFuelLogDeleted()
+{
+    slotUpdateSummary();
+    CTableFuelLog *table = CTableFuelLog::instance();
+    if (isCurrent() && vehicle() && table && !table->hasEntries(vehicle()->id()))
+        FuelLogPages::changeContent(this, VehicleContentId::NoFuelLog);
+}
