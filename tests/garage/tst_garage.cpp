@@ -11,9 +11,13 @@
 #include "modules/garage/vehicleinfomenu.h"
 #include "modules/garage/vehiclewidget.h"
 #include "modules/garage/vehiclewidgetlist.h"
+#include "modules/vehicle/vehicledialog.h"
 #include "utility/prompt.h"
 
 #include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTimer>
 #include <QToolButton>
 
 #include <climits>
@@ -250,6 +254,26 @@ private slots:
         QCOMPARE(cardUpdated.count(), 1);
         QCOMPARE(cardOf(id) == card, true);
         QCOMPARE(shownTitles(), QStringList({"new name", "other"}));
+    }
+
+    void editedVehicleShowsOnItsCard()
+    {
+        const int id = addVehicle(QStringLiteral("old name"));
+        garage->refresh();
+        CVehicleWidget *card = cardOf(id);
+        QTimer::singleShot(0, [] {
+            auto *dialog = qobject_cast<CVehicleDialog *>(QApplication::activeModalWidget());
+            QVERIFY(dialog);
+            dialog->nameEdit()->setText(QStringLiteral("new name"));
+            dialog->licensePlateEdit()->setText(QStringLiteral("NEW 1"));
+            dialog->saveButton()->click();
+            // A form the dialog refuses must not hang the test.
+            if (dialog->isVisible())
+                dialog->reject();
+        });
+        card->contextMenu()->editAction()->trigger();
+        QCOMPARE(card->titleLabel()->text(), QStringLiteral("new name"));
+        QCOMPARE(card->subtitleLabel()->text(), QStringLiteral("NEW 1"));
     }
 
     void hoverShowsTheButtonsAndFirstPressSelects()

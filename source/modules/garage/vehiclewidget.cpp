@@ -2,6 +2,8 @@
 
 #include "database/tablevehicle.h"
 #include "modules/garage/vehicleinfomenu.h"
+#include "modules/vehicle/vehicledialog.h"
+#include "modules/vehicle/vehiclemodule.h"
 #include "utility/prompt.h"
 
 #include <QContextMenuEvent>
@@ -119,17 +121,14 @@ void CVehicleWidget::display()
 
 void CVehicleWidget::slotViewDetails()
 {
-    if (m_vehicle.id() == 0)
-        return;
-    // Pending: openVehicle(m_vehicle.id()) once the vehicle page is in.
+    if (m_vehicle.id() != 0)
+        openVehicle(m_vehicle.id());
 }
 
 void CVehicleWidget::slotEdit()
 {
-    if (m_vehicle.id() == 0)
-        return;
-    // Pending: run runVehicleDialog(m_vehicle.id()) once the vehicle page is
-    // in; reload() when it returns an id.
+    if (m_vehicle.id() != 0 && runVehicleDialog(m_vehicle.id()) != 0)
+        reload();
 }
 
 void CVehicleWidget::slotDelete()
