@@ -5,7 +5,6 @@
 #include "database/tableodometerlog.h"
 #include "database/tablevehicle.h"
 #include "database/vehicle.h"
-#include "database/vehicletype.h"
 #include "modules/vehicle/wizard/drivingconditions.h"
 #include "modules/vehicle/wizard/fuelsystem.h"
 #include "modules/vehicle/wizard/newvehicle.h"
@@ -13,6 +12,7 @@
 #include "utility/clock.h"
 
 #include <QLocale>
+
 
 // The wizard's value types and the operation that stores a new vehicle.
 class TestNewVehicle : public QObject
@@ -221,22 +221,6 @@ private slots:
         QVERIFY(db->database->exec(QStringLiteral("DROP TABLE vehicle")));
         QCOMPARE(sample().save(), 0);
         QCOMPARE(rows("odometerlog"), 0);
-    }
-
-    void vehicleTypesComeInDatabaseOrder()
-    {
-        for (const char *name : { "Car", "Boat" }) {
-            CVehicleType type;
-            type.setName(QLatin1String(name));
-            type.setOdometerTypeSuggestion(3);
-            QVERIFY(type.save() > 0);
-        }
-        const QList<CVehicleType> types = vehicleTypeList();
-        QCOMPARE(types.size(), 2);
-        QCOMPARE(types.at(0).name(), QStringLiteral("Car"));
-        QCOMPARE(types.at(1).name(), QStringLiteral("Boat"));
-        QCOMPARE(types.at(1).id(), 2);
-        QCOMPARE(types.at(1).odometerTypeSuggestion(), 3);
     }
 };
 

@@ -23,6 +23,8 @@ CDrivingConditionGroupBox::CDrivingConditionGroupBox(CDrivingConditions::Kind ki
         layout->addWidget(button);
     }
     addLayout(layout);
+    // Boxes of different heights side by side keep their titles level.
+    mainLayout->addStretch();
     setValue(0);
     retranslate();
 }

@@ -1,18 +1,38 @@
 #include "modules/vehicle/wizard/finishwizardtab.h"
 
+#include <QFormLayout>
 #include <QLabel>
+#include <QScrollArea>
 
 CFinishWizardTab::CFinishWizardTab(QWidget *parent)
     : CNewVehicleWizardTab(parent)
 {
     setImage(QPixmap(QStringLiteral(":resource/icons/check-64.png")));
+    // The explanation is long; beside the image it leaves room for the rows.
+    setExplanationBesideImage();
+    // Long names wrap; rows that still do not fit scroll.
+    auto *rows = new QWidget;
+    auto *rowsLayout = new QFormLayout(rows);
+    rowsLayout->setContentsMargins(0, 0, 0, 0);
+    rowsLayout->setHorizontalSpacing(9);
+    rowsLayout->setVerticalSpacing(6);
+    rowsLayout->setFieldGrowthPolicy(QFormLayout::AllNonFixedFieldsGrow);
     for (int row = 0; row < RowCount; ++row) {
-        captions[row] = new QLabel(this);
-        values[row] = new QLabel(this);
+        captions[row] = new QLabel(rows);
+        values[row] = new QLabel(rows);
         values[row]->setTextFormat(Qt::RichText);
         values[row]->setWordWrap(true);
-        addRow(captions[row], values[row]);
+        values[row]->setTextInteractionFlags(Qt::TextSelectableByMouse);
+        rowsLayout->addRow(captions[row], values[row]);
     }
+    auto *scrollArea = new QScrollArea(this);
+    scrollArea->setFrameShape(QFrame::NoFrame);
+    scrollArea->setWidgetResizable(true);
+    scrollArea->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    scrollArea->setWidget(rows);
+    scrollArea->viewport()->setAutoFillBackground(false);
+    rows->setAutoFillBackground(false);
+    addFillingRow(scrollArea);
     retranslate();
 }
 
@@ -31,7 +51,7 @@ void CFinishWizardTab::retranslate()
 void CFinishWizardTab::setSummaryText(Row row, const QString &text)
 {
     texts[row] = text;
-    values[row]->setText(QStringLiteral("<b>") + text.toHtmlEscaped() + QStringLiteral("</b>"));
+    values[row]->setText(text.toHtmlEscaped());
 }
 
 QString CFinishWizardTab::summaryText(Row row) const

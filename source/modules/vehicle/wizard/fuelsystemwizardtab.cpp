@@ -26,7 +26,7 @@ CFuelSystemWizardTab::CFuelSystemWizardTab(QWidget *parent)
     connect(typeComboBox, QOverload<int>::of(&QComboBox::currentIndexChanged), this,
         &CFuelSystemWizardTab::slotFuelSystemTypeChanged);
     // Re-choosing the system already shown is a choice too.
-    connect(typeComboBox, QOverload<int>::of(&QComboBox::activated), this, [this] { userChanged = true; });
+    watchUserChoice(typeComboBox, userChanged);
     slotFuelSystemTypeChanged(typeComboBox->currentIndex());
     userChanged = false;
     retranslate();
@@ -38,6 +38,7 @@ QComboBox *CFuelSystemWizardTab::fuelNameComboBox(int startIndex)
     comboBox->setEditable(true);
     comboBox->addItems(CFuelSystem::fuelNames());
     comboBox->setCurrentIndex(startIndex);
+    letNarrow(comboBox);
     // A typed name stays exactly as typed: it is not added to the list, and
     // the completer neither changes its letter case nor finishes it.
     comboBox->setInsertPolicy(QComboBox::NoInsert);
@@ -59,12 +60,7 @@ void CFuelSystemWizardTab::retranslate()
 
 void CFuelSystemWizardTab::applySuggestion(int code)
 {
-    if (userChanged)
-        return;
-    const int index = typeComboBox->findData(code);
-    if (index >= 0)
-        typeComboBox->setCurrentIndex(index);
-    userChanged = false;
+    suggestChoice(typeComboBox, code, userChanged);
 }
 
 CFuelSystem CFuelSystemWizardTab::fuelSystem() const

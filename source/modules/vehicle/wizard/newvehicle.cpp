@@ -1,15 +1,10 @@
 #include "modules/vehicle/wizard/newvehicle.h"
 
-#include "database/database.h"
 #include "database/odometerlog.h"
-#include "database/tablevehicletype.h"
 #include "database/transaction.h"
 #include "database/vehicle.h"
-#include "database/vehicletype.h"
+#include "modules/vehicle/fuellog/fuelnumber.h"
 #include "utility/clock.h"
-
-#include <QSqlQuery>
-#include <limits>
 
 int CNewVehicle::save() const
 {
@@ -37,8 +32,7 @@ int CNewVehicle::save() const
 
     COdometerLog reading;
     reading.setAutoSave(false);
-    reading.setParentType(VehicleReading);
-    reading.setParentId(0);
+    reading.setParentType(COdometerLog::VehicleParent);
     reading.setVehicleId(vehicleId);
     reading.setDate(Utility::Clock::today());
     reading.setOdometer(odometerValue);
@@ -51,40 +45,13 @@ int CNewVehicle::save() const
 
 bool CNewVehicle::parseOdometer(const QString &text, int *value)
 {
-    const QString digits = text.trimmed();
-    if (digits.isEmpty())
-        return false;
-    for (const QChar c : digits) {
-        if (c < QLatin1Char('0') || c > QLatin1Char('9'))
-            return false;
-    }
-    bool ok = false;
-    const qlonglong number = digits.toLongLong(&ok, 10);
-    if (!ok || number > std::numeric_limits<int>::max())
-        return false;
-    if (value)
-        *value = int(number);
-    return true;
+    const std::optional<int> number = FuelNumber::count(text);
+    if (number && value)
+        *value = *number;
+    return number.has_value();
 }
 
 QString CNewVehicle::startingReadingDescription()
 {
     return tr("Starting odometer value");
-}
-
-QList<CVehicleType> vehicleTypeList()
-{
-    QList<CVehicleType> types;
-    CTableVehicleType *table = CTableVehicleType::instance();
-    if (!table || !table->database())
-        return types;
-    QSqlQuery query;
-    if (!table->database()->exec(query, QStringLiteral("SELECT * FROM %1").arg(table->tableName())))
-        return types;
-    while (query.next()) {
-        CVehicleType type;
-        type.load(query.record());
-        types.append(type);
-    }
-    return types;
 }

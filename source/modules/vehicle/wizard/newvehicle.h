@@ -5,10 +5,7 @@
 
 #include <QCoreApplication>
 #include <QDate>
-#include <QList>
 #include <QString>
-
-class CVehicleType;
 
 // What the new-vehicle wizard collects, and the one operation that stores
 // it: the vehicle and its starting odometer reading, together or not at all.
@@ -17,9 +14,6 @@ class CNewVehicle
     Q_DECLARE_TR_FUNCTIONS(CNewVehicle)
 
 public:
-    // Odometer-log parent kind of readings that belong to the vehicle itself.
-    static constexpr int VehicleReading = 1;
-
     // Inserts the vehicle and its starting reading (parent kind 1, dated
     // today, description "Starting odometer value") in one transaction.
     // Returns the new vehicle's id, or 0 when any step or the commit failed,
@@ -43,6 +37,3 @@ public:
     CFuelSystem fuelSystem;
     QString description;
 };
-
-// Every vehicle type in database order; empty when the table is missing.
-QList<CVehicleType> vehicleTypeList();

@@ -1,5 +1,7 @@
 #include "modules/vehicle/wizard/newvehiclewizardtab.h"
 
+#include <QComboBox>
+#include <QEvent>
 #include <QFormLayout>
 #include <QLabel>
 #include <QVBoxLayout>
@@ -8,6 +10,8 @@ CNewVehicleWizardTab::CNewVehicleWizardTab(QWidget *parent)
     : CWizardTab(parent)
     , imageLabel(new QLabel(this))
     , explanationLabel(new QLabel(this))
+    , pageLayout(new QVBoxLayout(this))
+    , header(new QBoxLayout(QBoxLayout::TopToBottom))
     , form(new QFormLayout)
     , errorLabel(new QLabel(this))
 {
@@ -17,6 +21,8 @@ CNewVehicleWizardTab::CNewVehicleWizardTab(QWidget *parent)
     form->setSpacing(9);
     form->setContentsMargins(0, 9, 40, 9);
     form->setFieldGrowthPolicy(QFormLayout::AllNonFixedFieldsGrow);
+    // A field that does not fit beside its caption goes below it.
+    form->setRowWrapPolicy(QFormLayout::WrapLongRows);
     form->setLabelAlignment(Qt::AlignLeft | Qt::AlignVCenter);
 
     errorLabel->setObjectName(QStringLiteral("errorLabel"));
@@ -25,13 +31,17 @@ CNewVehicleWizardTab::CNewVehicleWizardTab(QWidget *parent)
     errorLabel->setTextFormat(Qt::PlainText);
     errorLabel->hide();
 
-    auto *layout = new QVBoxLayout(this);
-    layout->setContentsMargins(30, 30, 30, 30);
-    layout->addWidget(imageLabel);
-    layout->addWidget(explanationLabel);
-    layout->addLayout(form);
-    layout->addStretch();
-    layout->addWidget(errorLabel);
+    imageLabel->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    explanationLabel->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    header->setContentsMargins(0, 0, 0, 0);
+    header->addWidget(imageLabel);
+    header->addWidget(explanationLabel, 1);
+
+    pageLayout->setContentsMargins(30, 30, 30, 30);
+    pageLayout->addLayout(header);
+    pageLayout->addLayout(form);
+    pageLayout->addStretch();
+    pageLayout->addWidget(errorLabel);
 }
 
 bool CNewVehicleWizardTab::activatePage(bool forward)
@@ -65,6 +75,15 @@ const QString &CNewVehicleWizardTab::errorCaptionStyle()
     return style;
 }
 
+void CNewVehicleWizardTab::changeEvent(QEvent *event)
+{
+    CWizardTab::changeEvent(event);
+    if (event->type() == QEvent::EnabledChange && isEnabled() && refusedField) {
+        refusedField->setFocus();
+        refusedField = nullptr;
+    }
+}
+
 void CNewVehicleWizardTab::setImage(const QPixmap &image)
 {
     imageLabel->setPixmap(image);
@@ -75,14 +94,23 @@ void CNewVehicleWizardTab::setExplanation(const QString &text)
     explanationLabel->setText(text);
 }
 
+void CNewVehicleWizardTab::setExplanationBesideImage()
+{
+    header->setDirection(QBoxLayout::LeftToRight);
+    header->setSpacing(12);
+}
+
 void CNewVehicleWizardTab::addRow(QLabel *caption, QWidget *field)
 {
     form->addRow(caption, field);
 }
 
-void CNewVehicleWizardTab::addRow(QLabel *caption, QLayout *field)
+void CNewVehicleWizardTab::addFillingRow(QWidget *widget)
 {
-    form->addRow(caption, field);
+    form->addRow(widget);
+    // The widget's own scroll bar stands where the right margin would be.
+    form->setContentsMargins(0, 9, 0, 9);
+    pageLayout->setStretchFactor(form, 1);
 }
 
 void CNewVehicleWizardTab::showError(const QString &text)
@@ -104,6 +132,7 @@ void CNewVehicleWizardTab::markCaption(QLabel *caption, bool error)
 bool CNewVehicleWizardTab::checkField(QLabel *caption, QWidget *field, bool valid, const QString &error)
 {
     markCaption(caption, !valid);
+    refusedField = valid ? nullptr : field;
     if (valid) {
         hideError();
     } else {
@@ -111,4 +140,25 @@ bool CNewVehicleWizardTab::checkField(QLabel *caption, QWidget *field, bool vali
         showError(error);
     }
     return valid;
+}
+
+void CNewVehicleWizardTab::suggestChoice(QComboBox *comboBox, int code, bool &userChanged)
+{
+    if (userChanged)
+        return;
+    const int index = comboBox->findData(code);
+    if (index >= 0)
+        comboBox->setCurrentIndex(index);
+    userChanged = false;
+}
+
+void CNewVehicleWizardTab::letNarrow(QComboBox *comboBox)
+{
+    comboBox->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    comboBox->setMinimumContentsLength(8);
+}
+
+void CNewVehicleWizardTab::watchUserChoice(QComboBox *comboBox, bool &userChanged)
+{
+    connect(comboBox, QOverload<int>::of(&QComboBox::activated), this, [&userChanged] { userChanged = true; });
 }

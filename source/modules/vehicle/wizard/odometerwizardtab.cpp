@@ -30,7 +30,7 @@ COdometerWizardTab::COdometerWizardTab(QWidget *parent)
     connect(typeComboBox, QOverload<int>::of(&QComboBox::currentIndexChanged), this,
         &COdometerWizardTab::slotOdometerTypeChanged);
     // Re-choosing the unit already shown is a choice too.
-    connect(typeComboBox, QOverload<int>::of(&QComboBox::activated), this, [this] { userChanged = true; });
+    watchUserChoice(typeComboBox, userChanged);
     retranslate();
 }
 
@@ -58,12 +58,7 @@ bool COdometerWizardTab::validatePage()
 
 void COdometerWizardTab::applySuggestion(int code)
 {
-    if (userChanged)
-        return;
-    const int index = typeComboBox->findData(code);
-    if (index >= 0)
-        typeComboBox->setCurrentIndex(index);
-    userChanged = false;
+    suggestChoice(typeComboBox, code, userChanged);
 }
 
 int COdometerWizardTab::odometerType() const

@@ -1,6 +1,5 @@
 #include "modules/vehicle/wizard/vehicledetailswizardtab.h"
 
-#include "modules/vehicle/wizard/newvehicle.h"
 #include "utility/clock.h"
 #include "utility/utility.h"
 
@@ -9,14 +8,13 @@
 #include <QLabel>
 #include <QLineEdit>
 
-namespace
-{
+namespace {
 constexpr int ImageWidth = 64;
 }
 
 CVehicleDetailsWizardTab::CVehicleDetailsWizardTab(QWidget *parent)
     : CNewVehicleWizardTab(parent)
-    , types(vehicleTypeList())
+    , types(CVehicleType::list())
     , typeCaption(new QLabel(this))
     , typeComboBox(new QComboBox(this))
     , nameCaption(new QLabel(this))
@@ -25,6 +23,7 @@ CVehicleDetailsWizardTab::CVehicleDetailsWizardTab(QWidget *parent)
     , dateEdit(new QDateEdit(this))
 {
     typeComboBox->setIconSize(QSize(16, 16));
+    letNarrow(typeComboBox);
     for (const CVehicleType &type : qAsConst(types))
         typeComboBox->addItem(QIcon(type.imagePath()), type.name(), type.id());
 
