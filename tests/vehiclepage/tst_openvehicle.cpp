@@ -8,13 +8,10 @@
 #include "database/database.h"
 #include "modules/vehicle/vehiclecontent.h"
 #include "modules/vehicle/vehiclecontentwidget.h"
-#include "modules/vehicle/vehicledialog.h"
 #include "modules/vehicle/vehiclemodule.h"
 #include "modules/vehicle/vehiclesidebarwidget.h"
 #include "utility/prompt.h"
 
-#include <QLineEdit>
-#include <QPushButton>
 #include <QToolButton>
 
 // The vehicle page inside the main window: opening a vehicle, going back,
@@ -91,22 +88,6 @@ private slots:
         QCoreApplication::processEvents();
         QCOMPARE(changes.count(), 1);
         QCOMPARE(changes.at(0).at(0).toInt(), int(ModuleId::Garage));
-    }
-
-    void editButtonSavesThroughTheDialog()
-    {
-        QVERIFY(openVehicle(golfId));
-        QTimer::singleShot(0, this, [] {
-            auto *dialog = qobject_cast<CVehicleDialog *>(QApplication::activeModalWidget());
-            QVERIFY(dialog);
-            QCOMPARE(dialog->windowTitle(), QStringLiteral("Edit Vehicle"));
-            dialog->nameEdit()->setText(QStringLiteral("Polo"));
-            dialog->saveButton()->click();
-        });
-        module->editButton()->click();
-        QCOMPARE(CVehicle(golfId).name(), QStringLiteral("Polo"));
-        QCOMPARE(module->header()->title(), QStringLiteral("Polo"));
-        QCOMPARE(module->newFuelTwoButton()->text(), QStringLiteral("New\nLPG Log"));
     }
 };
 

@@ -266,15 +266,6 @@ private slots:
         };
         QCOMPARE(showing(vehicle.name()), 3); // header title, details, sidebar box
         QCOMPARE(showing(QStringLiteral("Garage > <b>Bold</b> & Co > Info")), 1);
-
-        vehicle.setDescription(QStringLiteral("<i>line one</i>\nline two"));
-        CVehicleDetailsWidget details;
-        details.setVehicle(vehicle);
-        QCOMPARE(details.descriptionLabel()->text(), vehicle.description());
-        QCOMPARE(details.descriptionLabel()->textFormat(), Qt::PlainText);
-        vehicle.setDescription(QString());
-        details.setVehicle(vehicle);
-        QCOMPARE(details.descriptionLabel()->text(), QStringLiteral("No additional description"));
     }
 
     // A vehicle's cascade deletes hundreds of rows; a page reloads once,
