@@ -76,68 +76,37 @@ private slots:
         CVehicleTypeDialog dialog(0);
         dialog.nameEdit()->setText(name);
         dialog.saveButton()->click();
-
         QCOMPARE(dialog.result(), int(QDialog::Rejected));
         QCOMPARE(dialog.nameLabel()->objectName(), QStringLiteral("redLabel"));
         QCOMPARE(CTableVehicleType::instance()->count(), 10);
 
-        // A name clears the mark and saves.
-        dialog.nameEdit()->setText(QStringLiteral("Tractor"));
-        dialog.saveButton()->click();
-        QCOMPARE(dialog.result(), int(QDialog::Accepted));
-        QCOMPARE(dialog.nameLabel()->objectName(), QString());
-        QCOMPARE(CTableVehicleType::instance()->count(), 11);
-    }
-
-    void newTypeTakesNamePictureAndDefaultSuggestions()
-    {
-        CVehicleTypeDialog dialog(0);
-        QCOMPARE(dialog.gallery()->selectedIndex(), 0);
+        // A name clears the mark; a new type suggests one fuel and kilometres.
         const QString boat = CVehicleType::builtInImagePaths().at(8);
         dialog.gallery()->selectImage(boat);
         dialog.nameEdit()->setText(QStringLiteral("<Fähre> & Co's 100%"));
         dialog.saveButton()->click();
-
+        QCOMPARE(dialog.result(), int(QDialog::Accepted));
+        QCOMPARE(dialog.nameLabel()->objectName(), QString());
         const CVehicleType saved(dialog.savedId());
-        QVERIFY(saved.id() > 10);
+        QCOMPARE(saved.id(), 11);
         QCOMPARE(saved.name(), QStringLiteral("<Fähre> & Co's 100%"));
         QCOMPARE(saved.imagePath(), boat);
         QCOMPARE(saved.fuelSystemSuggestion(), 1);
         QCOMPARE(saved.odometerTypeSuggestion(), 1);
     }
 
-    void editingAStoredTypeKeepsItsSuggestions()
+    void editedItemKeepsTheTypesSuggestions()
     {
-        CVehicleTypeDialog dialog(7); // Agricultural: one fuel, hours
-        QCOMPARE(dialog.nameEdit()->text(), QStringLiteral("Agricultural"));
-        QCOMPARE(dialog.gallery()->selectedIndex(), 6);
-        dialog.nameEdit()->setText(QStringLiteral("Tractor"));
-        dialog.saveButton()->click();
-
-        QCOMPARE(dialog.savedId(), 7);
-        const CVehicleType saved(7);
-        QCOMPARE(saved.name(), QStringLiteral("Tractor"));
-        QCOMPARE(saved.odometerTypeSuggestion(), 3);
-        QCOMPARE(CTableVehicleType::instance()->count(), 10);
-    }
-
-    void pictureOutsideTheGalleryKeepsTheFirstSelected()
-    {
-        CVehicleType odd;
-        odd.setName(QStringLiteral("Odd"));
-        odd.setImagePath(QStringLiteral(":resource/icons/vehicle-van-256.png"));
-        const int id = odd.save();
-        CVehicleTypeDialog dialog(id);
-        QCOMPARE(dialog.gallery()->selectedIndex(), 0);
-    }
-
-    void cancelledEditorReturnsZero()
-    {
-        whenEditorShows([](CVehicleTypeDialog *dialog) {
-            dialog->nameEdit()->setText(QStringLiteral("Never saved"));
-            dialog->reject();
+        CVehicleTypeItemWidget item(CVehicleType(7)); // Agricultural: one fuel, hours
+        whenEditorShows([](CVehicleTypeDialog *editor) {
+            QCOMPARE(editor->nameEdit()->text(), QStringLiteral("Agricultural"));
+            QCOMPARE(editor->gallery()->selectedIndex(), 6);
+            editor->nameEdit()->setText(QStringLiteral("Tractor"));
+            editor->saveButton()->click();
         });
-        QCOMPARE(runVehicleTypeDialog(0), 0);
+        item.editButton()->click();
+        QCOMPARE(item.nameLabel()->text(), QStringLiteral("Tractor"));
+        QCOMPARE(CVehicleType(7).odometerTypeSuggestion(), 3);
         QCOMPARE(CTableVehicleType::instance()->count(), 10);
     }
 
@@ -201,26 +170,6 @@ private slots:
         QCOMPARE(manager->items().size(), 11);
         QCOMPARE(manager->items().last()->nameLabel()->text(), QStringLiteral("Tractor"));
         QCOMPARE(manager->items().last()->type().id(), 11);
-    }
-
-    void managerShowsNoneWithoutTypes()
-    {
-        QVERIFY(db->database->exec(QStringLiteral("DELETE FROM vehicletype")));
-        CVehicleTypeManagerWidget manager;
-        QVERIFY(manager.items().isEmpty());
-        QVERIFY(!manager.noneLabel()->isHidden());
-    }
-
-    void editedItemShowsTheNewName()
-    {
-        CVehicleTypeItemWidget item(CVehicleType(3));
-        whenEditorShows([](CVehicleTypeDialog *editor) {
-            editor->nameEdit()->setText(QStringLiteral("Bike"));
-            editor->saveButton()->click();
-        });
-        item.editButton()->click();
-        QCOMPARE(item.nameLabel()->text(), QStringLiteral("Bike"));
-        QCOMPARE(CVehicleType(3).name(), QStringLiteral("Bike"));
     }
 };
 
