@@ -3,22 +3,34 @@
 // Vehicles and fuel entries for the fuel log tests, on the TestDatabase of
 // the running test.
 
+#include "database/database.h"
 #include "database/fuellog.h"
 #include "database/settings.h"
 #include "database/vehicle.h"
+#include "modules/options/units.h"
 
 #include <QDate>
+#include <QSqlQuery>
 
 namespace FuelTestData {
 
-inline void setUnits(int mode, int volumeUnit)
+// Per distance in litres, the default currency ($).
+inline void prepare()
 {
-    CSettings::instance()->setValue(QStringLiteral("fuel_efficiency"), mode);
-    CSettings::instance()->setValue(QStringLiteral("volume_unit"), volumeUnit);
+    resetCurrency();
+    CSettings::instance()->setValue(QStringLiteral("fuel_efficiency"), 1);
+    CSettings::instance()->setValue(QStringLiteral("volume_unit"), 1);
 }
 
-inline CVehicle addVehicle(int fuelSystem, int odometerUnit = 1, int odometer = 0,
-                           const QString &secondFuel = QStringLiteral("LPG"))
+inline int rows(const QString &table)
+{
+    QSqlQuery query;
+    if (!CDatabase::instance()->exec(query, QStringLiteral("SELECT count(*) FROM %1").arg(table)) || !query.next())
+        return -1;
+    return query.value(0).toInt();
+}
+
+inline CVehicle addVehicle(int fuelSystem, int odometerUnit = 1, int odometer = 0)
 {
     CVehicle vehicle;
     vehicle.setAutoSave(false);
@@ -27,7 +39,7 @@ inline CVehicle addVehicle(int fuelSystem, int odometerUnit = 1, int odometer = 
     vehicle.setOdometerValue(odometer);
     vehicle.setFuelSystemType(fuelSystem);
     vehicle.setFuelNameFirst(QStringLiteral("Diesel"));
-    vehicle.setFuelNameSecond(secondFuel);
+    vehicle.setFuelNameSecond(QStringLiteral("LPG"));
     return CVehicle(vehicle.save(true));
 }
 
@@ -35,13 +47,12 @@ struct Entry
 {
     int fuelType = 1;
     int odometer = 1000;
-    QDate date = QDate(2024, 1, 10);
-    double price = 1.5;
     double quantity = 40.0;
     int distance = 500;
     double total = 60.0;
+    double price = 1.5;
+    QDate date = QDate(2024, 1, 10);
     int tires = 0;
-    int routes = 0;
 };
 
 // Stored with its odometer reading; the id.
@@ -57,20 +68,13 @@ inline int addEntry(const CVehicle &vehicle, const Entry &values)
     entry.setDistance(values.distance);
     entry.setTotalCost(values.total);
     entry.setTires(unsigned(values.tires));
-    entry.setRoutes(unsigned(values.routes));
     return entry.saveWithReading(vehicle);
 }
 
 inline int addEntry(const CVehicle &vehicle, int fuelType, int odometer, double quantity = 40.0, int distance = 500,
                     double total = 60.0)
 {
-    Entry values;
-    values.fuelType = fuelType;
-    values.odometer = odometer;
-    values.quantity = quantity;
-    values.distance = distance;
-    values.total = total;
-    return addEntry(vehicle, values);
+    return addEntry(vehicle, Entry{fuelType, odometer, quantity, distance, total});
 }
 
 } // namespace FuelTestData
