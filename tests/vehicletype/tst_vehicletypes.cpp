@@ -81,23 +81,6 @@ private slots:
         QCOMPARE(CTableVehicleType::instance()->count(), 0);
     }
 
-    void deletingATypeMovesItsVehiclesToTheLowestRemainingType()
-    {
-        QVERIFY(seedVehicleTypes());
-        const int car = addVehicle(1);
-        const int otherCar = addVehicle(1);
-        const int boat = addVehicle(9);
-
-        QVERIFY(CTableVehicleType::instance()->removeType(1));
-        QVERIFY(!CTableVehicleType::instance()->exists(1));
-        QCOMPARE(CVehicle(car).typeId(), 2);
-        QCOMPARE(CVehicle(otherCar).typeId(), 2);
-        QCOMPARE(CVehicle(boat).typeId(), 9);
-        // The moved vehicle shows the new type's picture.
-        QCOMPARE(CVehicleType(CVehicle(car).typeId()).imagePath(),
-                 QStringLiteral(":resource/icons/vehicle-motorcycle-256.png"));
-    }
-
     void failedMoveKeepsTheType()
     {
         QVERIFY(seedVehicleTypes());
