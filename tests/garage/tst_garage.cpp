@@ -242,6 +242,9 @@ private slots:
         const int id = addVehicle(QStringLiteral("<i>Tom & Jerry</i>"));
         addVehicle(QStringLiteral("kept"));
         garage->refresh();
+        // Regression: a name with markup was rendered as rich text on its card.
+        QCOMPARE(cardOf(id)->titleLabel()->textFormat(), Qt::PlainText);
+        QCOMPARE(cardOf(id)->subtitleLabel()->textFormat(), Qt::PlainText);
 
         Prompt::queueAnswer(QMessageBox::No);
         cardOf(id)->contextMenu()->deleteAction()->trigger();

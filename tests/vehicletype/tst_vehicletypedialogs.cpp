@@ -119,6 +119,8 @@ private slots:
         car.setTypeId(1);
         const int carId = car.save();
         CVehicleTypeItemWidget item(CVehicleType(1));
+        // Regression: a name with markup was rendered as rich text in the list.
+        QCOMPARE(item.nameLabel()->textFormat(), Qt::PlainText);
 
         Prompt::queueAnswer(QMessageBox::No);
         item.deleteButton()->click();

@@ -40,6 +40,9 @@ CVehicleWidget::CVehicleWidget(QWidget *parent)
 
     m_imageLabel->setFixedWidth(64);
     m_imageLabel->setAlignment(Qt::AlignCenter);
+    // Names and plates are the user's text, never markup.
+    m_titleLabel->setTextFormat(Qt::PlainText);
+    m_subtitleLabel->setTextFormat(Qt::PlainText);
     m_titleLabel->setFont(segoe(14));
     m_titleLabel->setStyleSheet(QStringLiteral("QLabel {color:#006E43;}"));
     m_subtitleLabel->setFont(segoe(9));

@@ -37,6 +37,8 @@ CVehicleTypeItemWidget::CVehicleTypeItemWidget(const CVehicleType &type, QWidget
     panelPolicy.setRetainSizeWhenHidden(true);
     m_buttonPanel->setSizePolicy(panelPolicy);
     m_buttonPanel->hide();
+    // A type name is the user's text, never markup.
+    m_nameLabel->setTextFormat(Qt::PlainText);
 
     auto *layout = new QHBoxLayout(this);
     layout->setContentsMargins(6, 3, 6, 3);
