@@ -7,12 +7,14 @@
 #include "database/tablefuellog.h"
 #include "modules/vehicle/fuellog/fuellogcontent.h"
 #include "modules/vehicle/fuellog/fuellogtableview.h"
+#include "modules/vehicle/fuellog/nofuellogcontent.h"
 #include "modules/vehicle/odometerlog/editodometerentry.h"
 #include "modules/vehicle/vehiclecontentwidget.h"
 #include "utility/prompt.h"
 
 #include <QHeaderView>
 #include <QSqlTableModel>
+#include <QToolButton>
 
 using namespace FuelTestData;
 using Utility::Prompt;
@@ -164,6 +166,18 @@ private slots:
         QTRY_COMPARE(content.currentId(), int(VehicleContentId::NoFuelLog));
         QVERIFY(page->secondFooter()->isHidden());
         QCOMPARE(page->secondFooter()->subtitle(), QStringLiteral("None entries"));
+    }
+
+    // Regression: an "&" in a fuel name was read as a mnemonic on these buttons.
+    void emptyPageButtonsShowTheFuelNamesAsTyped()
+    {
+        CVehicle vehicle = addVehicle(2);
+        vehicle.setAutoSave(false);
+        vehicle.setFuelNameFirst(QStringLiteral("Gas & Oil"));
+        CNoFuelLogContent page;
+        page.setVehicle(&vehicle);
+        QCOMPARE(page.firstFuelButton()->text(), QStringLiteral("Add Gas && Oil Entry"));
+        QCOMPARE(page.secondFuelButton()->text(), QStringLiteral("Add LPG Entry"));
     }
 };
 

@@ -7,6 +7,7 @@
 #include "database/tablevehicle.h"
 #include "database/vehicletype.h"
 #include "modules/vehicle/fuellog/fuellogdialog.h"
+#include "modules/vehicle/fuellog/nofuellogcontent.h"
 #include "modules/vehicle/vehiclecontent.h"
 #include "modules/vehicle/vehiclecontentwidget.h"
 #include "modules/vehicle/vehicledialog.h"
@@ -21,14 +22,6 @@
 namespace {
 
 const QString DefaultHeaderIcon = QStringLiteral(":/resource/icons/fuel-log-64.png");
-
-// Button text with a fuel name the user typed: "&" is not a mnemonic there.
-QString fuelButtonText(const QString &text, const QString &fuelName)
-{
-    QString name = fuelName;
-    name.replace(QLatin1Char('&'), QLatin1String("&&"));
-    return text.arg(name);
-}
 
 CModuleContainer *moduleContainer()
 {
@@ -147,8 +140,8 @@ void CVehicleModule::retranslate()
     m_newScheduleButton->setText(tr("New\nSchedule"));
     m_newExpenseButton->setText(tr("New\nExpense"));
     m_newNoteButton->setText(tr("New\nNote"));
-    m_newFuelOneButton->setText(fuelButtonText(tr("New\n%1 Log"), m_vehicle.fuelNameFirst()));
-    m_newFuelTwoButton->setText(fuelButtonText(tr("New\n%1 Log"), m_vehicle.fuelNameSecond()));
+    m_newFuelOneButton->setText(FuelLogPages::buttonText(tr("New\n%1 Log"), m_vehicle.fuelNameFirst()));
+    m_newFuelTwoButton->setText(FuelLogPages::buttonText(tr("New\n%1 Log"), m_vehicle.fuelNameSecond()));
     m_editButton->setText(tr("Edit"));
     m_sidebar->retranslate();
     m_contentWidget->retranslate();

@@ -37,6 +37,13 @@ void changeContent(QWidget *page, int id)
     }
 }
 
+QString buttonText(const QString &text, const QString &fuelName)
+{
+    QString name = fuelName;
+    name.replace(QLatin1Char('&'), QLatin1String("&&"));
+    return text.arg(name);
+}
+
 } // namespace FuelLogPages
 
 CNoFuelLogContent::CNoFuelLogContent(QWidget *parent)
@@ -80,8 +87,10 @@ void CNoFuelLogContent::retranslate()
     m_descriptionItem->setText(
         tr("The amount of fuel and the fuel price is what you need to track to create a new fuel log.<br/><br/>Use "
            "<strong>New Gasoline Log</strong> button from toolbar to create new fuel log for this vehicle."));
-    m_firstButton->setText(tr("Add %1 Entry").arg(vehicle() ? vehicle()->fuelNameFirst() : QString()));
-    m_secondButton->setText(tr("Add %2 Entry").arg(vehicle() ? vehicle()->fuelNameSecond() : QString()));
+    m_firstButton->setText(
+        FuelLogPages::buttonText(tr("Add %1 Entry"), vehicle() ? vehicle()->fuelNameFirst() : QString()));
+    m_secondButton->setText(
+        FuelLogPages::buttonText(tr("Add %2 Entry"), vehicle() ? vehicle()->fuelNameSecond() : QString()));
     CVehicleContent::retranslate();
 }
 

@@ -37,4 +37,7 @@ namespace FuelLogPages {
 // Shows content page `id` of the vehicle page holding `page`; nothing when
 // the page is not on a vehicle page.
 void changeContent(QWidget *page, int id);
+// `text` with its "%1" replaced by a fuel name the user typed, for a button:
+// an "&" in the name is shown, never read as a mnemonic.
+QString buttonText(const QString &text, const QString &fuelName);
 } // namespace FuelLogPages
