@@ -14,7 +14,7 @@ QString CFuelLogDelegate::displayText(int column, const QVariant &value) const
 {
     switch (column) {
     case CTableFuelLog::Date:
-        return QDate::fromString(value.toString(), QStringLiteral("yyyy-MM-dd")).toString(m_dateFormat);
+        return QDate::fromString(value.toString(), Qt::ISODate).toString(m_dateFormat);
     case CTableFuelLog::FuelType: {
         const int fuelType = value.toInt();
         return fuelType == 1 || fuelType == 2 ? CFuelLog::fuelName(m_vehicle, fuelType) : tr("unknown");
