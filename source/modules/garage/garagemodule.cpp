@@ -84,7 +84,7 @@ void CGarageModule::retranslate()
 {
     setName(tr("Garage"));
     m_header->setTitle(tr("Garage"));
-    m_header->setSubtitle(QStringLiteral("Manage your Vehicle list"));
+    m_header->setSubtitle(tr("Manage your Vehicle list"));
     m_addButton->setText(tr("New Vehicle"));
     m_vehicleList->retranslate();
     if (m_footerInfo && !m_footerInfo->isHidden())
