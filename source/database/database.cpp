@@ -103,6 +103,8 @@ bool CDatabase::exec(QSqlQuery &query, const QString &sql, const QVariantList &b
     if (!opened)
         return false;
     query = QSqlQuery(db);
+    // Results are read front to back; no row cache for long histories.
+    query.setForwardOnly(true);
     if (!query.prepare(sql)) {
         fail(query);
         return false;

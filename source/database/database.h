@@ -42,6 +42,7 @@ public:
 
     bool exec(const QString &sql, const QVariantList &bindings = QVariantList());
     // Prepares `sql` on this connection into `query`, binds and runs it.
+    // The query is forward-only: read it with next(), not in a query model.
     bool exec(QSqlQuery &query, const QString &sql, const QVariantList &bindings = QVariantList());
 
     // -3 not open, -1 failed statement, -2 no row.

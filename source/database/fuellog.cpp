@@ -36,16 +36,12 @@ QList<CFuelLog> CFuelLog::listForVehicle(int vehicleId)
 {
     QList<CFuelLog> entries;
     CTableFuelLog *table = CTableFuelLog::instance();
-    if (!table || !table->database() || !table->database()->isOpen())
+    if (!table || !table->database())
         return entries;
-    QSqlQuery query(table->database()->database());
-    query.setForwardOnly(true);
     const QString sql = QStringLiteral("SELECT * FROM %1 WHERE %2=?")
                             .arg(table->tableName(), table->column(CTableFuelLog::VehicleId));
-    if (!query.prepare(sql))
-        return entries;
-    query.addBindValue(vehicleId);
-    if (!query.exec())
+    QSqlQuery query;
+    if (!table->database()->exec(query, sql, {vehicleId}))
         return entries;
     while (query.next()) {
         CFuelLog entry;
