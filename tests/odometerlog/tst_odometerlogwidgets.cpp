@@ -5,6 +5,7 @@
 #include "database/tablefuellog.h"
 #include "database/tableodometerlog.h"
 #include "database/tablevehicle.h"
+#include "database/transaction.h"
 #include "modules/vehicle/odometerlog/editodometerentry.h"
 #include "modules/vehicle/odometerlog/odometerlogtableview.h"
 #include "modules/vehicle/odometerlog/updateodometerdialog.h"
@@ -211,6 +212,32 @@ private slots:
         QCOMPARE(Prompt::shown().back().title, QStringLiteral("Delete Odometer Entry"));
         QCOMPARE(listed(view), QList<int>{100});
         QCOMPARE(CVehicle(vehicleId).odometerValue(), 2000);
+    }
+
+    // Regression: every reload fetched the vehicle's whole history to find
+    // the current reading again.
+    void reloadKeepsTheSelectionFetchingOnlyAsFarAsIt()
+    {
+        const int vehicleId = addVehicle(0);
+        QList<int> ids;
+        {
+            CTransaction transaction;
+            for (int i = 0; i < 300; ++i)
+                ids << addReading(vehicleId, QDate(2024, 1, 1).addDays(i), i);
+            QVERIFY(transaction.commit());
+        }
+        COdometerLogTableView view;
+        view.setVehicle(CVehicle(vehicleId));
+
+        QVERIFY(view.selectId(ids.first()));
+        view.refresh();
+        QCOMPARE(view.currentId(), ids.first());
+
+        QVERIFY(view.selectId(ids.last()));
+        view.refresh();
+        QCOMPARE(view.currentId(), ids.last());
+        QVERIFY(view.readingModel()->rowCount() < 300);
+        QVERIFY(!view.selectId(-1));
     }
 };
 

@@ -111,15 +111,21 @@ int COdometerLogTableView::currentId() const
 
 bool COdometerLogTableView::selectId(int id)
 {
-    while (m_model->canFetchMore())
-        m_model->fetchMore();
-    for (int row = 0; row < m_model->rowCount(); ++row) {
+    // Rows arrive in batches: fetch only as far as the reading, not the whole
+    // history on every reload.
+    for (int row = 0;; ++row) {
+        if (row >= m_model->rowCount()) {
+            if (!m_model->canFetchMore())
+                return false;
+            m_model->fetchMore();
+            if (row >= m_model->rowCount())
+                return false;
+        }
         if (m_model->index(row, CTableOdometerLog::Id).data().toInt() == id) {
             selectRow(row);
             return true;
         }
     }
-    return false;
 }
 
 void COdometerLogTableView::slotHeaderResize(int logicalIndex, int /*oldSize*/, int newSize)
