@@ -3,6 +3,7 @@ list(APPEND GARVO_CORE_SOURCES
     ${GARVO_AREA_DIR}/vehiclerecords.cpp
 )
 list(APPEND GARVO_GUI_SOURCES
+    ${GARVO_AREA_DIR}/recordrows.cpp
     ${GARVO_AREA_DIR}/vehiclecontent.cpp
     ${GARVO_AREA_DIR}/vehiclecontentwidget.cpp
     ${GARVO_AREA_DIR}/vehicledetailswidget.cpp

@@ -7,6 +7,7 @@
 #include "modules/options/units.h"
 #include "modules/vehicle/fuellog/fuellogdelegate.h"
 #include "modules/vehicle/fuellog/fuellogdialog.h"
+#include "modules/vehicle/recordrows.h"
 #include "utility/prompt.h"
 #include "utility/utility.h"
 
@@ -132,21 +133,11 @@ int CFuelLogTableView::currentId() const
 
 bool CFuelLogTableView::selectId(int id)
 {
-    if (id == 0)
+    const int row = id == 0 ? -1 : RecordRows::rowOf(m_model, Column::Id, id);
+    if (row < 0)
         return false;
-    for (int row = 0;; ++row) {
-        if (row >= m_model->rowCount()) {
-            if (!m_model->canFetchMore())
-                return false;
-            m_model->fetchMore();
-            if (row >= m_model->rowCount())
-                return false;
-        }
-        if (m_model->data(m_model->index(row, Column::Id)).toInt() == id) {
-            selectRow(row);
-            return true;
-        }
-    }
+    selectRow(row);
+    return true;
 }
 
 void CFuelLogTableView::slotCurrentRowChanged(const QModelIndex &current)

@@ -6,6 +6,7 @@
 #include "database/vehicle.h"
 #include "modules/vehicle/odometerlog/editodometerentry.h"
 #include "modules/vehicle/odometerlog/odometerlogdelegate.h"
+#include "modules/vehicle/recordrows.h"
 #include "utility/prompt.h"
 
 #include <QContextMenuEvent>
@@ -111,21 +112,11 @@ int COdometerLogTableView::currentId() const
 
 bool COdometerLogTableView::selectId(int id)
 {
-    // Rows arrive in batches: fetch only as far as the reading, not the whole
-    // history on every reload.
-    for (int row = 0;; ++row) {
-        if (row >= m_model->rowCount()) {
-            if (!m_model->canFetchMore())
-                return false;
-            m_model->fetchMore();
-            if (row >= m_model->rowCount())
-                return false;
-        }
-        if (m_model->index(row, CTableOdometerLog::Id).data().toInt() == id) {
-            selectRow(row);
-            return true;
-        }
-    }
+    const int row = RecordRows::rowOf(m_model, CTableOdometerLog::Id, id);
+    if (row < 0)
+        return false;
+    selectRow(row);
+    return true;
 }
 
 void COdometerLogTableView::slotHeaderResize(int logicalIndex, int /*oldSize*/, int newSize)
