@@ -6,6 +6,7 @@
 #include "database/odometerlog.h"
 #include "database/tablefuellog.h"
 #include "modules/vehicle/fuellog/fuellogcontent.h"
+#include "modules/vehicle/fuellog/fuellogdelegate.h"
 #include "modules/vehicle/fuellog/fuellogtableview.h"
 #include "modules/vehicle/fuellog/nofuellogcontent.h"
 #include "modules/vehicle/odometerlog/editodometerentry.h"
@@ -166,6 +167,17 @@ private slots:
         QTRY_COMPARE(content.currentId(), int(VehicleContentId::NoFuelLog));
         QVERIFY(page->secondFooter()->isHidden());
         QCOMPARE(page->secondFooter()->subtitle(), QStringLiteral("None entries"));
+    }
+
+    void listCellTexts()
+    {
+        CFuelLogDelegate delegate;
+        delegate.setVehicle(addVehicle(2));
+        delegate.setDateFormat(QStringLiteral("dd.MM.yyyy"));
+        QCOMPARE(delegate.displayText(Column::Date, QStringLiteral("2024-06-15")), QStringLiteral("15.06.2024"));
+        QCOMPARE(delegate.displayText(Column::Date, QStringLiteral("garbage")), QString());
+        QCOMPARE(delegate.displayText(Column::FuelType, 2), QStringLiteral("LPG"));
+        QCOMPARE(delegate.displayText(Column::FuelType, 7), QStringLiteral("unknown"));
     }
 
     // Regression: an "&" in a fuel name was read as a mnemonic on these buttons.
