@@ -20,6 +20,9 @@ CFooterInfoWidget::CFooterInfoWidget(QWidget *parent)
 {
     QFont titleFont(QStringLiteral("Segoe UI"), 10);
     titleFont.setBold(false);
+    // The texts carry user-typed names (fuel names, vehicle names): never read them as markup.
+    m_titleLabel->setTextFormat(Qt::PlainText);
+    m_subtitleLabel->setTextFormat(Qt::PlainText);
     m_titleLabel->setFont(titleFont);
     m_titleLabel->setStyleSheet(QStringLiteral("QLabel {color:#6E3978;}"));
     m_titleLabel->hide();

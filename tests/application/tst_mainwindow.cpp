@@ -2,6 +2,7 @@
 
 #include "application/appmw.h"
 #include "application/configuration.h"
+#include "application/footerinfowidget.h"
 #include "application/garagebutton.h"
 #include "application/module.h"
 #include "application/modulecontainer.h"
@@ -11,6 +12,7 @@
 #include "database/database.h"
 #include "utility/utility.h"
 
+#include <QLabel>
 #include <QMenuBar>
 #include <QSplitter>
 #include <QWidgetAction>
@@ -257,6 +259,21 @@ private slots:
         QVERIFY(window->isVisible());
     }
 
+    void footerInfoShowsUserTextAsTyped()
+    {
+        // A fuel or vehicle name holding markup must not be rendered as markup.
+        CFooterInfoWidget footer;
+        footer.setTitle(QStringLiteral("<b>Gas</b> & Oil"));
+        footer.setSubtitle(QStringLiteral("<i>x</i>"));
+        const QList<QLabel *> labels = footer.findChildren<QLabel *>();
+        int plain = 0;
+        for (const QLabel *label : labels) {
+            if (label->text().contains(QLatin1Char('<')))
+                plain += label->textFormat() == Qt::PlainText ? 1 : 0;
+        }
+        QCOMPARE(plain, 2);
+        QCOMPARE(footer.title(), QStringLiteral("<b>Gas</b> & Oil"));
+    }
 };
 
 GARVO_TEST_MAIN(TestMainWindow)
