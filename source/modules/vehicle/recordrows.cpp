@@ -1,6 +1,8 @@
 #include "modules/vehicle/recordrows.h"
 
+#include <QHeaderView>
 #include <QSqlQueryModel>
+#include <QTableView>
 
 namespace RecordRows {
 
@@ -17,6 +19,18 @@ int rowOf(QSqlQueryModel *model, int idColumn, int id)
         if (model->index(row, idColumn).data().toInt() == id)
             return row;
     }
+}
+
+void setUpListView(QTableView *view)
+{
+    view->setSelectionBehavior(QAbstractItemView::SelectRows);
+    view->setSelectionMode(QAbstractItemView::SingleSelection);
+    view->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    view->setShowGrid(false);
+    view->setCornerButtonEnabled(false);
+    view->setAlternatingRowColors(true);
+    view->setFrameShape(QFrame::NoFrame);
+    view->horizontalHeader()->setStretchLastSection(true);
 }
 
 } // namespace RecordRows

@@ -45,16 +45,8 @@ CFuelLogTableView::CFuelLogTableView(QWidget *parent) : QTableView(parent)
     header->swapSections(8, 6);
     header->swapSections(2, 5);
     header->swapSections(3, 5);
-    header->setStretchLastSection(true);
     verticalHeader()->hide();
-
-    setSelectionBehavior(QAbstractItemView::SelectRows);
-    setSelectionMode(QAbstractItemView::SingleSelection);
-    setEditTriggers(QAbstractItemView::NoEditTriggers);
-    setShowGrid(false);
-    setCornerButtonEnabled(false);
-    setAlternatingRowColors(true);
-    setFrameShape(QFrame::NoFrame);
+    RecordRows::setUpListView(this);
 
     editAction = new QAction(this);
     deleteAction = new QAction(this);

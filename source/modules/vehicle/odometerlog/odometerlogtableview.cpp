@@ -28,14 +28,7 @@ COdometerLogTableView::COdometerLogTableView(QWidget *parent)
     setObjectName(QStringLiteral("transparentTableView"));
     setModel(m_model);
     setItemDelegate(m_delegate);
-    setSelectionBehavior(QAbstractItemView::SelectRows);
-    setSelectionMode(QAbstractItemView::SingleSelection);
-    setEditTriggers(QAbstractItemView::NoEditTriggers);
-    setShowGrid(false);
-    setCornerButtonEnabled(false);
-    setAlternatingRowColors(true);
-    setFrameShape(QFrame::NoFrame);
-    horizontalHeader()->setStretchLastSection(true);
+    RecordRows::setUpListView(this);
 
     refresh();
     restoreColumnWidths();
