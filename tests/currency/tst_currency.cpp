@@ -36,6 +36,10 @@ private slots:
         QTest::newRow("unknown code keeps the minus sign") << "XYZ" << -12.5 << "-12.50";
         QTest::newRow("tiny negative is zero") << "USD" << -0.001 << "$ 0.00";
         QTest::newRow("float noise of a zero total") << "EUR" << (0.3 - 0.1 - 0.2) << "0,00 " + euro;
+        // Lifetime totals in yen or dinar pass 2^31 cents.
+        QTest::newRow("EUR beyond 32-bit cents") << "EUR" << 99999999999.0 << "99.999.999.999,00 " + euro;
+        QTest::newRow("JPY just past 2^31 cents") << "JPY" << 21474836.48 << QStringLiteral("\u00A5 21,474,836.48");
+        QTest::newRow("RSD negative, large") << "RSD" << -123456789012.5 << "-123 456 789 012.50 din";
     }
 
     void format()
@@ -54,6 +58,7 @@ private slots:
         // 2.675 is stored as 2.67499999..., but ×100 gives exactly 267.5.
         QTest::newRow("nearest double of 2.675") << 2.675 << 2.68;
         QTest::newRow("negative half rounds upwards") << -1.005 << -1.0;
+        QTest::newRow("beyond 32-bit cents") << 1e12 + 0.125 << 1e12 + 0.13;
     }
 
     void round()

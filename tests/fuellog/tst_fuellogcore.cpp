@@ -6,7 +6,6 @@
 #include "database/tablefuellog.h"
 #include "database/tablevehicle.h"
 #include "modules/vehicle/fuellog/fuelefficiency.h"
-#include "modules/vehicle/fuellog/fuelnumber.h"
 
 #include <QSignalSpy>
 
@@ -215,38 +214,6 @@ private slots:
         QCOMPARE(entry.saveWithReading(car), 0);
         QCOMPARE(rows(QStringLiteral("fuellog")), 0);
         QCOMPARE(rows(QStringLiteral("odometerlog")), 1);
-    }
-
-    void numbers_data()
-    {
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<double>("amount"); // -1: refused
-        QTest::addColumn<int>("count");     // -1: refused
-
-        QTest::newRow("integer, blanks around") << " 12345 " << 12345.0 << 12345;
-        QTest::newRow("decimal point, third decimal rounds") << "1.235" << 1.24 << -1;
-        QTest::newRow("leading and trailing point") << ".5" << 0.5 << -1;
-        QTest::newRow("German decimal comma") << "1,5" << -1.0 << -1;
-        QTest::newRow("thousands separator") << "12,345" << -1.0 << -1;
-        QTest::newRow("negative") << "-3" << -1.0 << -1;
-        QTest::newRow("exponent") << "1e3" << -1.0 << -1;
-        QTest::newRow("empty") << "" << -1.0 << -1;
-        QTest::newRow("beyond int") << "3000000000" << 3e9 << -1;
-    }
-
-    void numbers()
-    {
-        QFETCH(QString, text);
-        QFETCH(double, amount);
-        QFETCH(int, count);
-
-        // The system locale does not matter.
-        QLocale::setDefault(QLocale(QLocale::German));
-        const std::optional<double> parsedAmount = FuelNumber::amount(text);
-        const std::optional<int> parsedCount = FuelNumber::count(text);
-        QLocale::setDefault(QLocale::c());
-        QCOMPARE(parsedAmount.value_or(-1.0), amount);
-        QCOMPARE(parsedCount.value_or(-1), count);
     }
 
     void deletingTheVehicleRemovesItsEntriesOneByOne()

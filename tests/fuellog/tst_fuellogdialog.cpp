@@ -177,13 +177,32 @@ private slots:
                  QStringLiteral("LPG: 3.33 litre | $ 10.00"));
     }
 
+    // "1,5" is one and a half, whatever the system locale: never 15.
+    void decimalCommaIsTheDecimalMark()
+    {
+        QLocale::setDefault(QLocale(QLocale::English));
+        openNew(1);
+        type(QStringLiteral("odometerEdit"), QStringLiteral("1200"));
+        type(QStringLiteral("distanceEdit"), QStringLiteral("400"));
+        type(QStringLiteral("priceEdit"), QStringLiteral("1,5"));
+        type(QStringLiteral("quantityEdit"), QStringLiteral("42,5"));
+        QCOMPARE(text(QStringLiteral("totalEdit")), QStringLiteral("63.75"));
+        save();
+        QLocale::setDefault(QLocale::c());
+
+        const CFuelLog stored(dialog->savedId());
+        QCOMPARE(stored.costPerUnit(), 1.5);
+        QCOMPARE(stored.quantity(), 42.5);
+        QCOMPARE(stored.totalCost(), 63.75);
+    }
+
     void unusableFieldsBlockSave_data()
     {
         QTest::addColumn<QString>("field");
         QTest::addColumn<QString>("value");
 
         QTest::newRow("empty price") << "priceEdit" << "";
-        QTest::newRow("German decimal comma in the total") << "totalEdit" << "1,5";
+        QTest::newRow("two decimal marks in the total") << "totalEdit" << "1,234.5";
         QTest::newRow("thousands separator in the odometer") << "odometerEdit" << "12,345";
         QTest::newRow("letters in the quantity") << "quantityEdit" << "lots";
     }
@@ -196,10 +215,11 @@ private slots:
         openNew(1);
         for (const char *name : {"odometerEdit", "distanceEdit", "priceEdit", "quantityEdit", "totalEdit"})
             edit(QLatin1String(name))->setText(QStringLiteral("10"));
-        // Typing takes digits and one point only; other text is checked on Save.
+        // Typing takes digits and one decimal mark only; other text is
+        // checked on Save.
         QLineEdit *target = edit(field);
         target->clear();
-        QTest::keyClicks(target, QStringLiteral("-,x"));
+        QTest::keyClicks(target, QStringLiteral("-x "));
         QCOMPARE(target->text(), QString());
         target->setText(value);
         save();

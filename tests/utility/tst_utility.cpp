@@ -1,8 +1,10 @@
 #include "testsupport.h"
+#include "utility/numbertext.h"
 #include "utility/utility.h"
 
 #include <QDir>
 #include <QFile>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTimer>
 
@@ -60,6 +62,71 @@ private slots:
         const QString text = numberToString(1234.5, 2);
         QLocale::setDefault(saved);
         QCOMPARE(text, QStringLiteral("1234.50"));
+    }
+
+    void numberText_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<double>("decimal"); // -1: refused
+        QTest::addColumn<int>("whole");      // -1: refused
+        QTest::addColumn<QString>("wholeReason");
+
+        QTest::newRow("integer, blanks around") << " 12345 " << 12345.0 << 12345 << "";
+        QTest::newRow("decimal point") << "1.5" << 1.5 << -1 << "Enter a whole number, without thousands separators";
+        QTest::newRow("decimal comma") << "42,5" << 42.5 << -1 << "Enter a whole number, without thousands separators";
+        QTest::newRow("third decimal rounds") << "1,235" << 1.24 << -1
+                                              << "Enter a whole number, without thousands separators";
+        QTest::newRow("leading mark") << ",5" << 0.5 << -1 << "Enter a whole number, without thousands separators";
+        QTest::newRow("trailing mark") << "7." << 7.0 << -1 << "Enter a whole number, without thousands separators";
+        QTest::newRow("two marks") << "1,234.5" << -1.0 << -1 << "Enter a whole number, without thousands separators";
+        QTest::newRow("two commas") << "1,234,567" << -1.0 << -1
+                                    << "Enter a whole number, without thousands separators";
+        QTest::newRow("group space") << "1 234" << -1.0 << -1 << "Enter a whole number, without thousands separators";
+        QTest::newRow("negative") << "-3" << -1.0 << -1 << "Must not be negative";
+        QTest::newRow("exponent") << "1e3" << -1.0 << -1 << "Enter a whole number, without thousands separators";
+        QTest::newRow("empty") << "" << -1.0 << -1 << "Enter a number";
+        QTest::newRow("largest int") << "2147483647" << 2147483647.0 << 2147483647 << "";
+        QTest::newRow("beyond int") << "9999999999" << 9999999999.0 << -1 << "At most 2,147,483,647";
+        QTest::newRow("beyond 64 bits") << "99999999999999999999" << 1e20 << -1 << "At most 2,147,483,647";
+    }
+
+    // Read the same way under any locale, never as another number; every
+    // refusal has a reason.
+    void numberText()
+    {
+        QFETCH(QString, text);
+        QFETCH(double, decimal);
+        QFETCH(int, whole);
+        QFETCH(QString, wholeReason);
+
+        for (const QLocale &locale : {QLocale(QLocale::German), QLocale(QLocale::English), QLocale::c()}) {
+            QLocale::setDefault(locale);
+            QString decimalReason = QStringLiteral("unset");
+            QString reason = QStringLiteral("unset");
+            const std::optional<double> parsedDecimal = NumberText::decimal(text, &decimalReason);
+            const std::optional<int> parsedWhole = NumberText::whole(text, &reason);
+            QLocale::setDefault(QLocale::c());
+            QCOMPARE(parsedDecimal.value_or(-1.0), decimal);
+            QCOMPARE(decimalReason.isEmpty(), parsedDecimal.has_value());
+            QCOMPARE(parsedWhole.value_or(-1), whole);
+            QCOMPARE(reason, wholeReason);
+        }
+        QCOMPARE(NumberText::whole(QStringLiteral("2101"), nullptr, 2100), std::nullopt);
+    }
+
+    // What a field may hold while a number is typed: a mark of either kind
+    // and no more decimals than asked for.
+    void numberTypingPattern()
+    {
+        const QRegularExpression decimals(QRegularExpression::anchoredPattern(NumberText::typingPattern(9, 2)));
+        for (const char *text : {"", "1", "1,", "1.", "1,5", "12.50", ",5"})
+            QVERIFY2(decimals.match(QLatin1String(text)).hasMatch(), text);
+        for (const char *text : {"1,234.5", "0.001", "1e3", "-1", "1234567890"})
+            QVERIFY2(!decimals.match(QLatin1String(text)).hasMatch(), text);
+        const QRegularExpression whole(QRegularExpression::anchoredPattern(NumberText::typingPattern(10, 0)));
+        QVERIFY(whole.match(QStringLiteral("1234567890")).hasMatch());
+        QVERIFY(!whole.match(QStringLiteral("1,5")).hasMatch());
+        QCOMPARE(NumberText::decimalText(1.005), QStringLiteral("1.01"));
     }
 
     void dataLocationsAreCreatedBelowTheUserDataFolder()

@@ -2,6 +2,8 @@
 
 #include <QtMath>
 
+#include <cmath>
+
 namespace ASCurrency {
 
 namespace {
@@ -70,7 +72,9 @@ void Currency::setCode(const QString &code)
 double Currency::round(double value) const
 {
     const double scale = qPow(10.0, m_decimals);
-    return qFloor(value * scale + 0.5) / scale;
+    // std::floor stays in double: qFloor returns an int and wraps from
+    // 21,474,836.48 on.
+    return std::floor(value * scale + 0.5) / scale;
 }
 
 QString Currency::formatNumber(double value) const

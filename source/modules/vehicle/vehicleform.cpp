@@ -3,8 +3,8 @@
 #include "database/database.h"
 #include "database/table.h"
 #include "database/vehicle.h"
-#include "modules/vehicle/fuellog/fuelnumber.h"
 #include "modules/vehicle/wizard/fuelsystem.h"
+#include "utility/numbertext.h"
 
 #include <limits>
 
@@ -41,7 +41,7 @@ CVehicleForm::Fields CVehicleForm::invalidFields() const
         invalid |= Name;
     if (isBlank(licensePlate))
         invalid |= LicensePlate;
-    if (!FuelNumber::count(odometerText))
+    if (!NumberText::whole(odometerText))
         invalid |= Odometer;
     const bool firstUsed = fuelSystemType == CFuelSystem::Single || fuelSystemType == CFuelSystem::Double;
     const bool secondUsed = fuelSystemType == CFuelSystem::Double;
@@ -52,7 +52,7 @@ CVehicleForm::Fields CVehicleForm::invalidFields() const
 
 int CVehicleForm::save(CVehicle &vehicle, QString *error) const
 {
-    const std::optional<int> odometer = FuelNumber::count(odometerText);
+    const std::optional<int> odometer = NumberText::whole(odometerText);
     if (invalidFields() != NoField || !odometer) {
         if (error)
             *error = tr("The vehicle data are incomplete.");

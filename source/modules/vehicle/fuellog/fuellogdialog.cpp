@@ -3,9 +3,9 @@
 #include "application/mainwindow.h"
 #include "currency/currency.h"
 #include "modules/options/units.h"
-#include "modules/vehicle/fuellog/fuelnumber.h"
 #include "modules/vehicle/wizard/drivingconditionboxes.h"
 #include "utility/clock.h"
+#include "utility/numbertext.h"
 #include "utility/prompt.h"
 #include "utility/utility.h"
 #include "widgets/separatorwidget.h"
@@ -28,14 +28,13 @@ namespace {
 const QString blackLabel = QStringLiteral("QLabel {color:#000;}");
 const QString redLabel = QStringLiteral("QLabel {color:#f00;}");
 
-// Typing is limited to what FuelNumber reads; pasted or set text is checked
+// Typing is limited to what NumberText reads; pasted or set text is checked
 // again on Save.
 QLineEdit *numberEdit(const QString &name, bool decimals, QWidget *parent)
 {
     auto *edit = new QLineEdit(parent);
     edit->setObjectName(name);
-    const QRegularExpression pattern(decimals ? QStringLiteral("[0-9]{0,9}\\.?[0-9]{0,2}")
-                                              : QStringLiteral("[0-9]{0,10}"));
+    const QRegularExpression pattern(NumberText::typingPattern(decimals ? 9 : 10, decimals ? 2 : 0));
     edit->setValidator(new QRegularExpressionValidator(pattern, edit));
     return edit;
 }
@@ -235,10 +234,10 @@ void CFuelLogDialog::openEntry(int id)
         dateEdit->setDate(m_entry.date());
         odometerEdit->setText(QString::number(m_entry.odometer()));
         descriptionEdit->setPlainText(m_entry.description());
-        priceEdit->setText(FuelNumber::amountText(m_entry.costPerUnit()));
-        quantityEdit->setText(FuelNumber::amountText(m_entry.quantity()));
+        priceEdit->setText(NumberText::decimalText(m_entry.costPerUnit()));
+        quantityEdit->setText(NumberText::decimalText(m_entry.quantity()));
         distanceEdit->setText(QString::number(m_entry.distance()));
-        totalEdit->setText(FuelNumber::amountText(m_entry.totalCost()));
+        totalEdit->setText(NumberText::decimalText(m_entry.totalCost()));
         m_efficiency = m_entry.efficiency();
         efficiencyLabel->setText(
             QStringLiteral("%1 %2").arg(QString::number(m_efficiency), m_vehicle.fuelEfficiencyFor(0, 0).typeText()));
@@ -265,12 +264,12 @@ void CFuelLogDialog::openEntry(int id)
 
 double CFuelLogDialog::amountOf(const QLineEdit *field)
 {
-    return FuelNumber::amount(field->text()).value_or(0.0);
+    return NumberText::decimal(field->text()).value_or(0.0);
 }
 
 int CFuelLogDialog::countOf(const QLineEdit *field)
 {
-    return FuelNumber::count(field->text()).value_or(0);
+    return NumberText::whole(field->text()).value_or(0);
 }
 
 void CFuelLogDialog::slotNextDlgCtl()
@@ -293,7 +292,7 @@ void CFuelLogDialog::slotCostChange()
     m_recomputing = true;
     const double price = amountOf(priceEdit);
     const double total = amountOf(totalEdit);
-    quantityEdit->setText(FuelNumber::amountText(price > 0.0 && total > 0.0 ? total / price : 0.0));
+    quantityEdit->setText(NumberText::decimalText(price > 0.0 && total > 0.0 ? total / price : 0.0));
     m_recomputing = false;
 }
 
@@ -304,7 +303,7 @@ void CFuelLogDialog::slotQuantityChange()
     m_recomputing = true;
     const double price = amountOf(priceEdit);
     const double quantity = amountOf(quantityEdit);
-    totalEdit->setText(FuelNumber::amountText(price > 0.0 && quantity > 0.0 ? price * quantity : 0.0));
+    totalEdit->setText(NumberText::decimalText(price > 0.0 && quantity > 0.0 ? price * quantity : 0.0));
     m_recomputing = false;
 }
 
@@ -317,8 +316,8 @@ void CFuelLogDialog::slotFuelEfficiencyChange()
 
 bool CFuelLogDialog::checkField(QLabel *label, QLineEdit *field, bool decimals)
 {
-    const bool ok = decimals ? FuelNumber::amount(field->text()).has_value()
-                             : FuelNumber::count(field->text()).has_value();
+    const bool ok = decimals ? NumberText::decimal(field->text()).has_value()
+                             : NumberText::whole(field->text()).has_value();
     label->setStyleSheet(ok ? blackLabel : redLabel);
     return ok;
 }

@@ -1,6 +1,5 @@
 list(APPEND GARVO_CORE_SOURCES
     ${GARVO_AREA_DIR}/fuelefficiency.cpp
-    ${GARVO_AREA_DIR}/fuelnumber.cpp
 )
 list(APPEND GARVO_GUI_SOURCES
     ${GARVO_AREA_DIR}/fuellogcontent.cpp

@@ -3,8 +3,8 @@
 #include "database/odometerlog.h"
 #include "database/transaction.h"
 #include "database/vehicle.h"
-#include "modules/vehicle/fuellog/fuelnumber.h"
 #include "utility/clock.h"
+#include "utility/numbertext.h"
 
 int CNewVehicle::save() const
 {
@@ -45,7 +45,7 @@ int CNewVehicle::save() const
 
 bool CNewVehicle::parseOdometer(const QString &text, int *value)
 {
-    const std::optional<int> number = FuelNumber::count(text);
+    const std::optional<int> number = NumberText::whole(text);
     if (number && value)
         *value = *number;
     return number.has_value();
