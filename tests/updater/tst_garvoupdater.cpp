@@ -4,6 +4,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 
 using Utility::Prompt;
@@ -128,7 +129,96 @@ private slots:
         const QStringList before = filesBelow(installation);
         QVERIFY(!GarvoUpdater::installFiles(path(program), installation));
         QCOMPARE(filesBelow(installation), before);
-        QVERIFY(Prompt::shown().empty());
+        QCOMPARE(int(Prompt::shown().size()), 1);
+        QVERIFY2(Prompt::shown().front().text.contains(QLatin1String("Check for updates again")),
+                 qPrintable(Prompt::shown().front().text));
+    }
+
+    // The installation folder used to be resolved through a link, so the
+    // staging folders landed beside the link's target, existing folders of
+    // those names there were deleted and the target was renamed.
+    void installNeverFollowsALinkInPlaceOfItsFolders_data()
+    {
+        QTest::addColumn<QString>("linked");
+        QTest::newRow("installation folder") << "application";
+        QTest::newRow("staging folder") << "application.new";
+        QTest::newRow("previous folder") << "application.old";
+    }
+
+    void installNeverFollowsALinkInPlaceOfItsFolders()
+    {
+        QFETCH(QString, linked);
+        const QString outside = path(QStringLiteral("elsewhere/mine"));
+        writeFile(outside + QStringLiteral("/letter"), "private");
+        writeFile(path(QStringLiteral("elsewhere/mine.new/keep")), "private");
+        writeFile(path(QStringLiteral("elsewhere/mine.old/keep")), "private");
+        QDir(path(linked)).removeRecursively();
+        QVERIFY(QFile::link(outside, path(linked)));
+        const QStringList outsideBefore = filesBelow(path(QStringLiteral("elsewhere")));
+
+        QVERIFY(!GarvoUpdater::installFiles(update + QStringLiteral("/garvo"), installation + QLatin1Char('/')));
+
+        QCOMPARE(filesBelow(path(QStringLiteral("elsewhere"))), outsideBefore);
+        QCOMPARE(readFile(outside + QStringLiteral("/letter")), QByteArray("private"));
+        QVERIFY(QFileInfo(path(linked)).isSymLink());
+        QCOMPARE(int(Prompt::shown().size()), 1);
+        QVERIFY2(Prompt::shown().front().text.contains(QLatin1String("symbolic link")),
+                 qPrintable(Prompt::shown().front().text));
+    }
+
+    // A link in a package copied its target: a link to "/" copied the disk.
+    void installRefusesAPackageHoldingALink_data()
+    {
+        QTest::addColumn<QString>("entry");
+        QTest::newRow("link to a folder") << "lib/home";
+        QTest::newRow("link to a file") << "notes";
+    }
+
+    void installRefusesAPackageHoldingALink()
+    {
+        QFETCH(QString, entry);
+        writeFile(path(QStringLiteral("elsewhere/letter")), "private");
+        const QString target = entry == QLatin1String("notes") ? path(QStringLiteral("elsewhere/letter"))
+                                                                : path(QStringLiteral("elsewhere"));
+        QVERIFY(QFile::link(target, update + QLatin1Char('/') + entry));
+
+        QVERIFY(!GarvoUpdater::installFiles(update + QStringLiteral("/garvo"), installation));
+
+        QCOMPARE(filesBelow(installation), (QStringList{"garvo", "obsolete"}));
+        QVERIFY(!QFileInfo::exists(installation + QStringLiteral(".new")));
+        QCOMPARE(int(Prompt::shown().size()), 1);
+        QVERIFY2(Prompt::shown().front().text.contains(QLatin1String("link")),
+                 qPrintable(Prompt::shown().front().text));
+    }
+
+    // The download folder's path ends in "/", which named the link's target:
+    // its files were deleted and the link stayed.
+    void cleanDownloadsRemovesALinkedDownloadFolderAsALink()
+    {
+        const QString downloads =
+            QStandardPaths::writableLocation(QStandardPaths::AppLocalDataLocation) + QStringLiteral("/download");
+        QDir(downloads).removeRecursively();
+        QVERIFY(QDir().mkpath(QFileInfo(downloads).path()));
+        writeFile(path(QStringLiteral("elsewhere/letter")), "private");
+        QVERIFY(QFile::link(path(QStringLiteral("elsewhere")), downloads));
+
+        QVERIFY(GarvoUpdater::cleanDownloads());
+
+        QVERIFY(!QFileInfo(downloads).isSymLink());
+        QCOMPARE(readFile(path(QStringLiteral("elsewhere/letter"))), QByteArray("private"));
+    }
+
+    // "an earlier update could not be cleaned up" left the user no way out.
+    void leftOverFolderThatCannotBeRemovedSaysWhatToDo()
+    {
+        writeFile(installation + QStringLiteral(".old"), "not a folder");
+        QVERIFY(!GarvoUpdater::installFiles(update + QStringLiteral("/garvo"), installation));
+        QCOMPARE(readFile(installation + QStringLiteral("/garvo")), QByteArray("old program"));
+        QCOMPARE(int(Prompt::shown().size()), 1);
+        const QString text = Prompt::shown().front().text;
+        QVERIFY2(text.contains(QDir::toNativeSeparators(installation + QStringLiteral(".old")))
+                     && text.contains(QLatin1String("delete that folder")),
+                 qPrintable(text));
     }
 
     // A copy that broke off half-way used to count as installed, after the

@@ -177,6 +177,39 @@ private slots:
         QVERIFY2(!removeDirectory(outside + QStringLiteral("/keep")), "a file is not a folder");
         QVERIFY(QFileInfo::exists(outside + QStringLiteral("/keep")));
     }
+
+    // "link/" named the link's target, which was emptied while the link stayed.
+    void removeDirectoryRemovesALinkAsALinkHoweverSpelled_data()
+    {
+        QTest::addColumn<QString>("spelling");
+        QTest::newRow("plain") << "link";
+        QTest::newRow("trailing separator") << "link/";
+        QTest::newRow("doubled separators") << "folder//link//";
+        QTest::newRow("dot") << "link/.";
+        QTest::newRow("dot-dot after the link") << "link/sub/..";
+        QTest::newRow("dot-dot before the link") << "folder/../folder/link/";
+    }
+
+    void removeDirectoryRemovesALinkAsALinkHoweverSpelled()
+    {
+        QFETCH(QString, spelling);
+        QTemporaryDir dir;
+        const QString outside = dir.filePath(QStringLiteral("outside"));
+        QVERIFY(QDir().mkpath(outside + QStringLiteral("/sub")));
+        QVERIFY(QDir().mkpath(dir.filePath(QStringLiteral("folder"))));
+        writeFile(outside + QStringLiteral("/keep"));
+        writeFile(outside + QStringLiteral("/sub/keep"));
+        QVERIFY(QFile::link(outside, dir.filePath(QStringLiteral("folder/link"))));
+        QVERIFY(QFile::link(outside, dir.filePath(QStringLiteral("link"))));
+
+        QVERIFY(removeDirectory(dir.filePath(spelling)));
+
+        const QString link = spelling.startsWith(QLatin1String("folder")) ? QStringLiteral("folder/link")
+                                                                          : QStringLiteral("link");
+        QVERIFY(!QFileInfo(dir.filePath(link)).isSymLink());
+        QVERIFY(QFileInfo::exists(outside + QStringLiteral("/keep")));
+        QVERIFY(QFileInfo::exists(outside + QStringLiteral("/sub/keep")));
+    }
 };
 
 GARVO_TEST_GUILESS_MAIN(TestUtility)

@@ -129,16 +129,20 @@ int maxInt(int a, int b)
 
 bool removeDirectory(const QString &path)
 {
-    const QFileInfo info(path);
+    // "link/", "link//" and "link/." name the link's target to the system;
+    // spelled without them the path names the link itself. ".." is resolved
+    // on the text, so it never climbs out of a link's target either.
+    const QString cleaned = QDir::cleanPath(path);
+    const QFileInfo info(cleaned);
     // A link is removed itself; its target is none of our business.
     if (info.isSymLink())
-        return QFile::remove(path);
+        return QFile::remove(cleaned);
     if (!info.exists())
         return true;
     if (!info.isDir())
         return false;
 
-    QDir dir(path);
+    QDir dir(cleaned);
     const QFileInfoList entries =
         dir.entryInfoList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot, QDir::DirsFirst);
     for (const QFileInfo &entry : entries) {

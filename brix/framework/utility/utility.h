@@ -39,7 +39,9 @@ void waitFor(int milliseconds);
 int maxInt(int a, int b);
 
 // Deletes the folder `path` with everything in it, hidden files included.
-// Symbolic links are removed, never followed. True when the folder is gone
+// Symbolic links are removed, never followed, however the path is spelled
+// (a trailing "/", doubled separators, "." or ".."): a link in place of the
+// folder is removed as a link. True when the folder is gone
 // (or never existed); false when `path` is a file or at the first entry that
 // cannot be removed.
 bool removeDirectory(const QString &path);

@@ -18,7 +18,7 @@ QString completionMarker()
 }
 
 // The folder as an absolute path without a trailing "/", links resolved
-// where it exists.
+// where it exists. Only for comparing folders, never for changing them.
 QString normalizedFolder(const QString &path)
 {
     const QFileInfo info(path);
@@ -31,33 +31,38 @@ bool isSameOrInside(const QString &folder, const QString &other)
     return folder == other || folder.startsWith(other + QLatin1Char('/'));
 }
 
-bool copyTree(const QString &source, const QString &target, QStringList &ancestors)
+// An update is plain files and folders. A link would copy whatever it points
+// to (the whole home folder, say), so it refuses the package.
+bool copyTree(const QString &source, const QString &target, QString &why)
 {
     const QDir sourceDir(source);
-    if (!sourceDir.exists() || !QDir().mkpath(target))
+    if (!sourceDir.exists() || !QDir().mkpath(target)) {
+        why = GarvoUpdater::tr("the folder %1 could not be created.").arg(QDir::toNativeSeparators(target));
         return false;
-    // A folder link that leads back up the tree would copy forever.
-    const QString canonical = sourceDir.canonicalPath();
-    if (ancestors.contains(canonical))
-        return false;
-    ancestors.append(canonical);
-
+    }
     const QDir targetDir(target);
-    const QFileInfoList files = sourceDir.entryInfoList(QDir::Files | QDir::Hidden | QDir::System, QDir::Unsorted);
-    for (const QFileInfo &file : files) {
-        const QString copy = targetDir.filePath(file.fileName());
-        if (QFileInfo::exists(copy))
-            continue;
-        if (!QFile::copy(file.absoluteFilePath(), copy))
+    const QFileInfoList entries =
+        sourceDir.entryInfoList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot,
+                                QDir::Unsorted);
+    for (const QFileInfo &entry : entries) {
+        const QString copy = targetDir.filePath(entry.fileName());
+        const QString shown = QDir::toNativeSeparators(entry.absoluteFilePath());
+        if (entry.isSymLink()) {
+            why = GarvoUpdater::tr("the update holds the link %1; an update holds only files and folders.")
+                      .arg(shown);
             return false;
-    }
-    const QFileInfoList folders =
-        sourceDir.entryInfoList(QDir::Dirs | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot, QDir::Unsorted);
-    for (const QFileInfo &folder : folders) {
-        if (!copyTree(folder.absoluteFilePath(), targetDir.filePath(folder.fileName()), ancestors))
+        }
+        if (entry.isDir()) {
+            if (!copyTree(entry.absoluteFilePath(), copy, why))
+                return false;
+        } else if (!entry.isFile()) {
+            why = GarvoUpdater::tr("%1 is not a file.").arg(shown);
             return false;
+        } else if (!QFileInfo::exists(copy) && !QFile::copy(entry.absoluteFilePath(), copy)) {
+            why = GarvoUpdater::tr("%1 could not be copied.").arg(shown);
+            return false;
+        }
     }
-    ancestors.removeLast();
     return true;
 }
 
@@ -89,25 +94,50 @@ bool GarvoUpdater::installFiles(const QString &programPath, const QString &insta
         return false;
     }
 
-    // Replacing the folder we run from (or one that holds it) would delete
-    // the very files to be installed.
-    const QString target = normalizedFolder(installationFolder);
-    if (isSameOrInside(source, target) || isSameOrInside(target, source))
-        return false;
-
-    // Copy everything aside first; the installed files are only touched once
-    // the complete new set exists.
+    // The installation folder and its staging folders are our own paths as
+    // spelled; a link in their place would have us delete or rename whatever
+    // it points to.
+    const QString target = QDir::cleanPath(QFileInfo(installationFolder).absoluteFilePath());
     const QString staging = target + QStringLiteral(".new");
     const QString previous = target + QStringLiteral(".old");
-    const auto fail = [&](const QString &why) {
-        Utility::removeDirectory(staging);
-        Utility::showMessage(tr("The update could not be installed into %1: %2").arg(target, why),
+    const auto refuse = [&](const QString &why) {
+        Utility::showMessage(tr("The update could not be installed into %1: %2")
+                                 .arg(QDir::toNativeSeparators(target), why),
                              QMessageBox::Critical);
         return false;
     };
-    if (!Utility::removeDirectory(staging) || !Utility::removeDirectory(previous))
-        return fail(tr("an earlier update could not be cleaned up."));
-    if (!copyDirectory(source, staging) || !QFileInfo(staging + QLatin1Char('/') + program.fileName()).isFile())
+    for (const QString &folder : {target, staging, previous}) {
+        if (QFileInfo(folder).isSymLink())
+            return refuse(tr("%1 is a symbolic link, not a folder of Garvo's own. Remove the link (what it "
+                             "points to is not touched) and start the update again.")
+                              .arg(QDir::toNativeSeparators(folder)));
+    }
+
+    // Replacing the folder we run from (or one that holds it) would delete
+    // the very files to be installed.
+    const QString resolvedTarget = normalizedFolder(target);
+    if (isSameOrInside(source, resolvedTarget) || isSameOrInside(resolvedTarget, source))
+        return refuse(tr("the update was started from %1, inside the installation folder, and cannot replace "
+                         "the files it runs from. Check for updates again in Garvo: it downloads the update "
+                         "into a folder of its own and installs it from there.")
+                          .arg(QDir::toNativeSeparators(source)));
+
+    // Copy everything aside first; the installed files are only touched once
+    // the complete new set exists.
+    const auto fail = [&](const QString &why) {
+        Utility::removeDirectory(staging);
+        return refuse(why);
+    };
+    for (const QString &folder : {staging, previous}) {
+        if (!Utility::removeDirectory(folder))
+            return refuse(tr("the folder %1 is left over from an earlier update and could not be removed. "
+                             "Close every running Garvo, delete that folder and start the update again.")
+                              .arg(QDir::toNativeSeparators(folder)));
+    }
+    QString why;
+    if (!copyTree(source, staging, why))
+        return fail(why);
+    if (!QFileInfo(staging + QLatin1Char('/') + program.fileName()).isFile())
         return fail(tr("the new files could not be copied."));
 
     QDir root;
@@ -128,6 +158,6 @@ bool GarvoUpdater::cleanDownloads()
 
 bool GarvoUpdater::copyDirectory(const QString &source, const QString &target)
 {
-    QStringList ancestors;
-    return copyTree(source, target, ancestors);
+    QString why;
+    return copyTree(source, target, why);
 }

@@ -19,7 +19,9 @@ public:
     // folder is a complete update (it holds "successfull.txt") outside
     // `installationFolder`, copies it to a staging folder and only then puts
     // the staged copy in place of the installation folder. Returns whether the
-    // new files are installed; the old ones stay when anything fails.
+    // new files are installed; the old ones stay when anything fails. A
+    // symbolic link in place of the installation folder or of its staging
+    // folders ("<folder>.new", "<folder>.old") is refused, never followed.
     static bool installFiles(const QString &programPath, const QString &installationFolder);
 
     // Run for "-cleandf": deletes the download folder. True when it is gone.
@@ -27,6 +29,7 @@ public:
 
     // Copies `source` into `target` recursively, creating folders as needed.
     // Files that already exist in the target are kept, not overwritten.
-    // False when the source folder is missing or anything cannot be copied.
+    // False when the source folder is missing, holds a symbolic link or
+    // anything else that is neither file nor folder, or cannot be copied.
     static bool copyDirectory(const QString &source, const QString &target);
 };
