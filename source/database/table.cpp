@@ -64,11 +64,18 @@ bool CTable::create()
     return true;
 }
 
-bool CTable::createIndex(int columnIndex)
+bool CTable::createIndex(std::initializer_list<int> columnIndexes)
 {
-    return m_database
-           && m_database->exec(QStringLiteral("CREATE INDEX IF NOT EXISTS %1_index ON %2 (%1)")
-                                   .arg(column(columnIndex), m_name));
+    QStringList names;
+    QStringList suffixes;
+    for (int columnIndex : columnIndexes) {
+        names.append(column(columnIndex));
+        suffixes.append(column(columnIndex).mid(m_name.size() + 1));
+    }
+    // One column gives "<column>_index", the name older files already have.
+    return m_database && !names.isEmpty()
+           && m_database->exec(QStringLiteral("CREATE INDEX IF NOT EXISTS %1_%2_index ON %1 (%3)")
+                                   .arg(m_name, suffixes.join(QLatin1Char('_')), names.join(QStringLiteral(", "))));
 }
 
 void CTable::addColumn(const QString &suffix, const QString &type)

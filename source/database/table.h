@@ -8,6 +8,8 @@
 #include <QVariant>
 #include <QVariantList>
 
+#include <initializer_list>
+
 class CDatabase;
 
 // One table of the database: its name (also the column prefix), its columns
@@ -75,8 +77,9 @@ signals:
 protected:
     // Adds a column "<name><suffix>"; `suffix` starts with "_".
     void addColumn(const QString &suffix, const QString &type);
-    // Adds an index on one column unless it exists; it changes no table.
-    bool createIndex(int columnIndex);
+    // Adds an index on the columns, in that order, unless it exists; it
+    // changes no table. Named "<table>_<columns without prefix>_index".
+    bool createIndex(std::initializer_list<int> columnIndexes);
     // Removes every row whose column equals `value`, one row at a time
     // through remove(), all inside one transaction. Stops at the first
     // removal that fails or makes no progress. Returns false when it stopped

@@ -6,6 +6,8 @@ CTableExpense::CTableExpense(CDatabase *database, QObject *parent)
     : CTableExpenseBase(database, QStringLiteral("expense"), parent)
 {
     init();
+    // The list's order (newest first), the cascade and the reports' periods.
+    createIndex({VehicleId, Date});
     if (CTableVehicle *source = CTableVehicle::instance())
         connect(source, &CTable::deleted, this, &CTableExpense::slotVehicleDeleted);
 }

@@ -6,8 +6,11 @@ CTableFuelLog::CTableFuelLog(CDatabase *database, QObject *parent)
     : CTableFuelLogBase(database, QStringLiteral("fuellog"), parent)
 {
     init();
-    // The page, the list and the cascade select by vehicle.
-    createIndex(VehicleId);
+    // The list's order (and the cascade), the previous entry of a fuel and the
+    // per-fuel totals, and the reports' periods.
+    createIndex({VehicleId, Odometer});
+    createIndex({VehicleId, FuelType, Odometer});
+    createIndex({VehicleId, Date});
     if (CTableVehicle *source = CTableVehicle::instance())
         connect(source, &CTable::deleted, this, &CTableFuelLog::slotVehicleDeleted);
 }

@@ -6,10 +6,10 @@ CTableOdometerLog::CTableOdometerLog(CDatabase *database, QObject *parent)
     : CTableOdometerLogBase(database, QStringLiteral("odometerlog"), parent)
 {
     init();
-    // The list, the cascade and the estimates select by vehicle; the entry
+    // The list's order (also the cascade and the estimates by date); the entry
     // dialogs find their reading by parent.
-    createIndex(VehicleId);
-    createIndex(ParentId);
+    createIndex({VehicleId, Date, Odometer});
+    createIndex({ParentType, ParentId});
     if (CTableVehicle *source = CTableVehicle::instance())
         connect(source, &CTable::deleted, this, &CTableOdometerLog::slotVehicleDeleted);
 }

@@ -8,7 +8,7 @@ CTableServiceItem::CTableServiceItem(CDatabase *database, QObject *parent)
     init();
     // Every deleted session looks up its items; without an index deleting a
     // vehicle would scan the whole item table once per session.
-    createIndex(ServiceLogId);
+    createIndex({ServiceLogId});
     if (CTableSession *source = CTableSession::instance())
         connect(source, &CTable::deleted, this, &CTableServiceItem::slotServiceDeleted);
 }

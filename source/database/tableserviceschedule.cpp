@@ -6,6 +6,8 @@ CTableServiceSchedule::CTableServiceSchedule(CDatabase *database, QObject *paren
     : CTableServiceScheduleBase(database, QStringLiteral("service_schedule"), parent)
 {
     init();
+    // The list (newest id first within the vehicle) and the cascade.
+    createIndex({VehicleId});
     if (CTableVehicle *source = CTableVehicle::instance())
         connect(source, &CTable::deleted, this, &CTableServiceSchedule::slotVehicleDeleted);
 }

@@ -51,7 +51,7 @@ private slots:
                                      "note_description text,note_stared integer)"));
     }
 
-    void secondStartKeepsTablesAndRows()
+    void secondStartKeepsTablesAndRowsAndAddsMissingIndexes()
     {
         QString schema;
         QTemporaryDir folder;
@@ -64,6 +64,15 @@ private slots:
             if (start == 0) {
                 schema = schemaOf(database);
                 CTableVehicle::instance()->insert({QStringLiteral("Kept")}, {QStringLiteral("vehicle_name")});
+                // A file from before the indexes gets them back at the next start.
+                QSqlQuery indexes;
+                QVERIFY(database->exec(indexes, QStringLiteral("SELECT name FROM sqlite_master WHERE type = 'index'")));
+                QStringList names;
+                while (indexes.next())
+                    names << indexes.value(0).toString();
+                QVERIFY(names.contains(QStringLiteral("fuellog_vehicle_id_fuel_type_odometer_index")));
+                for (const QString &name : qAsConst(names))
+                    QVERIFY(database->exec(QStringLiteral("DROP INDEX %1").arg(name)));
             } else {
                 QCOMPARE(schemaOf(database), schema);
                 QCOMPARE(CTableVehicle::instance()->count(), 1);

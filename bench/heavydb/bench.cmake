@@ -1,0 +1,8 @@
+# The heavy database, for every benchmark that needs a realistic file:
+# link garvo_heavydb and include "heavydatabase.h".
+add_library(garvo_heavydb STATIC ${GARVO_BENCH_DIR}/heavydatabase.cpp)
+target_include_directories(garvo_heavydb PUBLIC ${GARVO_BENCH_DIR})
+target_link_libraries(garvo_heavydb PUBLIC garvo_core)
+
+garvo_add_benchmark(generate_heavydb ${GARVO_BENCH_DIR}/generate_heavydb.cpp)
+target_link_libraries(generate_heavydb PRIVATE garvo_heavydb)
