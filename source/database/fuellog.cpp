@@ -5,6 +5,7 @@
 #include "database/odometerlog.h"
 #include "database/tablefuellog.h"
 #include "database/tableodometerlog.h"
+#include "database/totals.h"
 #include "database/transaction.h"
 #include "database/vehicle.h"
 #include "modules/options/units.h"
@@ -87,20 +88,52 @@ FuelLogSummary CFuelLog::summarize(const QList<CFuelLog> &entries, int fuelType,
 {
     FuelLogSummary summary;
     qint64 distance = 0;
+    qint64 quantityCents = 0;
+    qint64 totalCents = 0;
     for (const CFuelLog &entry : entries) {
         if ((vehicleId != 0 && entry.vehicleId() != vehicleId) || entry.fuelType() != fuelType)
             continue;
         ++summary.count;
         distance += entry.distance();
-        summary.quantity += entry.quantity();
-        summary.totalCost += entry.totalCost();
+        quantityCents += qRound64(entry.quantity() * 100);
+        totalCents += qRound64(entry.totalCost() * 100);
     }
     summary.distance = int(qMin<qint64>(distance, std::numeric_limits<int>::max()));
-    // Sums of two-decimal values, without the binary fraction noise.
-    summary.quantity = Utility::roundTo(summary.quantity, 2);
-    summary.totalCost = Utility::roundTo(summary.totalCost, 2);
+    // Sums of two-decimal values in whole cents, without binary fraction noise.
+    summary.quantity = quantityCents / 100.0;
+    summary.totalCost = totalCents / 100.0;
+    describe(summary, CVehicle(vehicleId), fuelType);
+    return summary;
+}
 
-    const CVehicle vehicle(vehicleId);
+QList<FuelLogSummary> CFuelLog::summarizeVehicle(const CVehicle &vehicle)
+{
+    QList<FuelLogSummary> summaries = {FuelLogSummary(), FuelLogSummary()};
+    CTableFuelLog *table = CTableFuelLog::instance();
+    if (table) {
+        const QString fuelType = table->column(CTableFuelLog::FuelType);
+        const QList<QVariantList> rows = Totals::select(
+            table,
+            {fuelType, Totals::count(), Totals::sum(table->column(CTableFuelLog::Distance)),
+             Totals::centsSum(table->column(CTableFuelLog::Quantity)),
+             Totals::centsSum(table->column(CTableFuelLog::TotalCost))},
+            QStringLiteral("%1=? AND %2 IN (1, 2)").arg(table->column(CTableFuelLog::VehicleId), fuelType),
+            {vehicle.id()}, fuelType);
+        for (const QVariantList &row : rows) {
+            FuelLogSummary &summary = summaries[row.at(0).toInt() - 1];
+            summary.count = row.at(1).toInt();
+            summary.distance = int(qBound<double>(0, row.at(2).toDouble(), std::numeric_limits<int>::max()));
+            summary.quantity = Totals::fromCents(row.at(3));
+            summary.totalCost = Totals::fromCents(row.at(4));
+        }
+    }
+    describe(summaries[0], vehicle, 1);
+    describe(summaries[1], vehicle, 2);
+    return summaries;
+}
+
+void CFuelLog::describe(FuelLogSummary &summary, const CVehicle &vehicle, int fuelType)
+{
     const CFuelEfficiency efficiency = vehicle.fuelEfficiencyFor(summary.distance, summary.quantity);
     summary.efficiency = efficiency.efficiencyValue();
     summary.titleText = fuelName(vehicle, fuelType) + QStringLiteral(": ")
@@ -108,7 +141,7 @@ FuelLogSummary CFuelLog::summarize(const QList<CFuelLog> &entries, int fuelType,
 
     if (summary.count == 0) {
         summary.summaryText = tr("None entries");
-        return summary;
+        return;
     }
     const QString separator = QStringLiteral(" | ");
     const QString countText = summary.count == 1 ? tr("1 entry")
@@ -117,7 +150,6 @@ FuelLogSummary CFuelLog::summarize(const QList<CFuelLog> &entries, int fuelType,
                           + tr("Distance: %1 %2").arg(summary.distance).arg(vehicle.odometerUnitText()) + separator
                           + tr("Quantity: %1 %2").arg(shortest(summary.quantity), volumeUnitName()) + separator
                           + tr("Total Cost: %1").arg(currency()->format(summary.totalCost));
-    return summary;
 }
 
 QString CFuelLog::readingDescription(const CVehicle &vehicle) const

@@ -43,6 +43,10 @@ public:
     // Totals of the entries of `fuelType` belonging to `vehicleId` (0: any
     // vehicle); efficiency and texts use the vehicle `vehicleId`.
     static FuelLogSummary summarize(const QList<CFuelLog> &entries, int fuelType, int vehicleId);
+    // The same totals and texts for the vehicle's fuel 1 (first) and fuel 2
+    // (second), read with one grouped aggregate query, no record loaded.
+    // Both are "None entries" when the query fails.
+    static QList<FuelLogSummary> summarizeVehicle(const CVehicle &vehicle);
 
     // The vehicle's first fuel name for fuel type 1, otherwise the second.
     static QString fuelName(const CVehicle &vehicle, int fuelType);
@@ -57,4 +61,8 @@ public:
     // "<fuel name>: <quantity> <volume unit> | <total cost>", the text of the
     // entry's odometer reading.
     QString readingDescription(const CVehicle &vehicle) const;
+
+private:
+    // Efficiency and texts of `summary`, whose sums are set.
+    static void describe(FuelLogSummary &summary, const CVehicle &vehicle, int fuelType);
 };

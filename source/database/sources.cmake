@@ -41,6 +41,7 @@ list(APPEND GARVO_CORE_SOURCES
     ${GARVO_AREA_DIR}/tablevehiclebase.cpp
     ${GARVO_AREA_DIR}/tablevehicletype.cpp
     ${GARVO_AREA_DIR}/tablevehicletypebase.cpp
+    ${GARVO_AREA_DIR}/totals.cpp
     ${GARVO_AREA_DIR}/transaction.cpp
     ${GARVO_AREA_DIR}/vehicle.cpp
     ${GARVO_AREA_DIR}/vehicletype.cpp

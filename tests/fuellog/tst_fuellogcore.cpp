@@ -5,6 +5,7 @@
 #include "database/odometerlog.h"
 #include "database/tablefuellog.h"
 #include "database/tablevehicle.h"
+#include "database/transaction.h"
 #include "modules/vehicle/fuellog/fuelefficiency.h"
 
 #include <QSignalSpy>
@@ -136,6 +137,46 @@ private slots:
         QCOMPARE(summary.titleText, title);
         QCOMPARE(summary.summaryText, text);
         QCOMPARE(CFuelLog::summarize(list, 1, 0).count, entries + 1);
+
+        // The footers' aggregate query gives the same totals and texts, for
+        // both fuels, whether a fuel has entries or none.
+        const QList<FuelLogSummary> aggregated = CFuelLog::summarizeVehicle(car);
+        const FuelLogSummary second = CFuelLog::summarize(list, 2, car.id());
+        QCOMPARE(aggregated.at(0).summaryText, text);
+        QCOMPARE(aggregated.at(0).titleText, title);
+        QCOMPARE(aggregated.at(0).totalCost, summary.totalCost);
+        QCOMPARE(aggregated.at(1).summaryText, second.summaryText);
+        QCOMPARE(aggregated.at(1).titleText, second.titleText);
+        QCOMPARE(CFuelLog::summarizeVehicle(other).at(1).summaryText, QStringLiteral("None entries"));
+    }
+
+    void aggregatedTotalsAreTheCentExactSumsOfTheRecords()
+    {
+        const CVehicle car = addVehicle(2);
+        qint64 quantityCents[2] = {0, 0};
+        qint64 totalCents[2] = {0, 0};
+        CTransaction transaction;
+        for (int i = 0; i < 301; ++i) {
+            const int fuel = i % 3 == 0 ? 2 : 1;
+            // Values whose binary sums drift: 0.07, 0.14, ... and 1.13, 2.26, ...
+            addEntry(car, fuel, 100 * i, (i % 50) * 0.07 + 0.01, i, (i % 70) * 1.13 + 0.1);
+            quantityCents[fuel - 1] += (i % 50) * 7 + 1;
+            totalCents[fuel - 1] += (i % 70) * 113 + 10;
+        }
+        QVERIFY(transaction.commit());
+        const QList<CFuelLog> list = CFuelLog::listForVehicle(car.id());
+        const QList<FuelLogSummary> aggregated = CFuelLog::summarizeVehicle(car);
+        for (int fuel = 1; fuel <= 2; ++fuel) {
+            const FuelLogSummary &sum = aggregated.at(fuel - 1);
+            const FuelLogSummary loaded = CFuelLog::summarize(list, fuel, car.id());
+            QCOMPARE(sum.count, loaded.count);
+            QCOMPARE(sum.distance, loaded.distance);
+            QCOMPARE(sum.quantity, quantityCents[fuel - 1] / 100.0);
+            QCOMPARE(sum.totalCost, totalCents[fuel - 1] / 100.0);
+            QCOMPARE(loaded.quantity, sum.quantity);
+            QCOMPARE(loaded.totalCost, sum.totalCost);
+            QCOMPARE(sum.summaryText, loaded.summaryText);
+        }
     }
 
     void saveWritesTheEntryAndItsReadingTogether()

@@ -95,14 +95,12 @@ void CFuelLogContent::slotUpdateSummary()
     const int fuelSystem = vehicle()->fuelSystemType();
     if (fuelSystem != 1 && fuelSystem != 2)
         return;
-    const QList<CFuelLog> entries = CFuelLog::listForVehicle(vehicle()->id());
-    const FuelLogSummary first = CFuelLog::summarize(entries, 1, vehicle()->id());
-    m_firstFooter->setTitle(first.titleText);
-    m_firstFooter->setSubtitle(first.summaryText);
+    const QList<FuelLogSummary> summaries = CFuelLog::summarizeVehicle(*vehicle());
+    m_firstFooter->setTitle(summaries.at(0).titleText);
+    m_firstFooter->setSubtitle(summaries.at(0).summaryText);
     if (fuelSystem == 2) {
-        const FuelLogSummary second = CFuelLog::summarize(entries, 2, vehicle()->id());
-        m_secondFooter->setTitle(second.titleText);
-        m_secondFooter->setSubtitle(second.summaryText);
+        m_secondFooter->setTitle(summaries.at(1).titleText);
+        m_secondFooter->setSubtitle(summaries.at(1).summaryText);
     }
 }
 

@@ -12,8 +12,8 @@ class CFuelLogTableView;
 // main window's footer bar, one summary per fuel.
 //
 // Changes of the fuel table reach the page through watchTable(): all signals
-// of one burst (a vehicle's cascade, say) end in one refresh, which reads the
-// list once. When the last entry is gone the page turns to the empty-state
+// of one burst (a vehicle's cascade, say) end in one refresh; the footers
+// come from one aggregate query. When the last entry is gone the page turns to the empty-state
 // page.
 class CFuelLogContent : public CVehicleContent
 {
