@@ -3,10 +3,10 @@
 #include "currency/currency.h"
 #include "database/database.h"
 #include "database/odometerlog.h"
+#include "database/recordsave.h"
 #include "database/tablefuellog.h"
 #include "database/tableodometerlog.h"
 #include "database/totals.h"
-#include "database/transaction.h"
 #include "database/vehicle.h"
 #include "modules/options/units.h"
 #include "modules/vehicle/fuellog/fuelefficiency.h"
@@ -161,37 +161,13 @@ QString CFuelLog::readingDescription(const CVehicle &vehicle) const
 
 int CFuelLog::saveWithReading(const CVehicle &vehicle, QString *errorText)
 {
-    const CFuelLog before = *this;
-    auto fail = [&](const QString &reason) {
-        *this = before;
-        if (errorText)
-            *errorText = reason;
-        return 0;
-    };
-
-    CTableFuelLog *table = CTableFuelLog::instance();
-    if (!table || !CTableOdometerLog::instance())
-        return fail(tr("The fuel log is not available."));
-    CTransaction transaction(table->database());
-    if (!transaction.isActive())
-        return fail(tr("The database could not begin a transaction."));
-    // An entry deleted meanwhile is not brought back by an update of nothing.
-    if (id() != 0 && !table->exists(id()))
-        return fail(tr("The fuel entry no longer exists."));
-
-    setAutoSave(false);
-    setVehicleId(vehicle.id());
-    setEfficiency(vehicle.fuelEfficiencyFor(distance(), quantity()).efficiencyValue());
-    const int savedId = save(true);
-    if (savedId == 0)
-        return fail(tr("The fuel entry could not be saved."));
-
-    if (COdometerLog::saveForParent(COdometerLog::FuelParent, savedId, vehicle.id(), date(), odometer(),
-                                    readingDescription(vehicle))
-        == 0)
-        return fail(tr("The odometer reading of the fuel entry could not be saved."));
-
-    if (!transaction.commit())
-        return fail(tr("The fuel entry could not be saved."));
-    return savedId;
+    CFuelLog entry(*this);
+    entry.setVehicleId(vehicle.id());
+    entry.setEfficiency(vehicle.fuelEfficiencyFor(entry.distance(), entry.quantity()).efficiencyValue());
+    const ParentReading reading{COdometerLog::FuelParent, vehicle.id(), entry.date(), entry.odometer(),
+                                entry.readingDescription(vehicle)};
+    const int id = RecordSave::save(entry, reading, errorText);
+    if (id != 0)
+        *this = entry;
+    return id;
 }

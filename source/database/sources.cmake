@@ -14,6 +14,8 @@ list(APPEND GARVO_CORE_SOURCES
     ${GARVO_AREA_DIR}/fuellog.cpp
     ${GARVO_AREA_DIR}/note.cpp
     ${GARVO_AREA_DIR}/odometerlog.cpp
+    ${GARVO_AREA_DIR}/recordquery.cpp
+    ${GARVO_AREA_DIR}/recordsave.cpp
     ${GARVO_AREA_DIR}/repeatperiod.cpp
     ${GARVO_AREA_DIR}/serviceitem.cpp
     ${GARVO_AREA_DIR}/serviceschedule.cpp

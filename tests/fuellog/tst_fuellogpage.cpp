@@ -133,6 +133,7 @@ private slots:
         CFuelLogContent page;
         page.setVehicle(&vehicle);
         QVERIFY(page.firstFooter()->isHidden());
+        page.show();
         page.enter();
         QCOMPARE(page.firstFooter()->title(), QStringLiteral("Diesel: 6.5 Litre / 100 km"));
         QCOMPARE(page.firstFooter()->subtitle(),

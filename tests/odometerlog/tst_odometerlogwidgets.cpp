@@ -41,8 +41,8 @@ void answerUpdateDialog(const QString &odometer, bool *opened = nullptr)
 QList<int> listed(COdometerLogTableView &view)
 {
     QList<int> odometers;
-    for (int row = 0; row < view.readingModel()->rowCount(); ++row)
-        odometers << view.readingModel()->index(row, CTableOdometerLog::Odometer).data().toInt();
+    for (int row = 0; row < view.recordModel()->rowCount(); ++row)
+        odometers << view.recordModel()->index(row, CTableOdometerLog::Odometer).data().toInt();
     return odometers;
 }
 
@@ -236,7 +236,7 @@ private slots:
         QVERIFY(view.selectId(ids.last()));
         view.refresh();
         QCOMPARE(view.currentId(), ids.last());
-        QVERIFY(view.readingModel()->rowCount() < 300);
+        QVERIFY(view.recordModel()->rowCount() < 300);
         QVERIFY(!view.selectId(-1));
     }
 };

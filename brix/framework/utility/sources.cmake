@@ -1,5 +1,6 @@
 list(APPEND GARVO_CORE_SOURCES
     ${GARVO_AREA_DIR}/clock.cpp
+    ${GARVO_AREA_DIR}/deferredcall.cpp
     ${GARVO_AREA_DIR}/numbertext.cpp
 )
 list(APPEND GARVO_GUI_SOURCES

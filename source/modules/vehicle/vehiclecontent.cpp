@@ -3,8 +3,12 @@
 #include "application/headerwidget.h"
 #include "database/table.h"
 #include "database/vehicle.h"
+#include "utility/deferredcall.h"
 
-CVehicleContent::CVehicleContent(QWidget *parent) : QWidget(parent) {}
+CVehicleContent::CVehicleContent(QWidget *parent)
+    : QWidget(parent), m_scheduledRefresh(new Utility::DeferredCall([this] { runScheduledRefresh(); }, this))
+{
+}
 
 void CVehicleContent::setTitle(const QString &text)
 {
@@ -67,10 +71,7 @@ bool CVehicleContent::canLeaveContent()
 
 void CVehicleContent::scheduleRefresh()
 {
-    if (m_refreshQueued)
-        return;
-    m_refreshQueued = true;
-    QMetaObject::invokeMethod(this, &CVehicleContent::runScheduledRefresh, Qt::QueuedConnection);
+    m_scheduledRefresh->schedule();
 }
 
 void CVehicleContent::watchTable(CTable *table)
@@ -86,7 +87,6 @@ void CVehicleContent::refresh() {}
 
 void CVehicleContent::runScheduledRefresh()
 {
-    m_refreshQueued = false;
     if (m_current)
         runRefresh();
     else

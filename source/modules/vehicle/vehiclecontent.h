@@ -3,6 +3,10 @@
 #include <QString>
 #include <QWidget>
 
+namespace Utility {
+class DeferredCall;
+}
+
 class CHeaderWidget;
 class CTable;
 class CVehicle;
@@ -96,10 +100,11 @@ private:
     void runScheduledRefresh();
     void runRefresh();
 
+    Utility::DeferredCall *m_scheduledRefresh = nullptr;
+
     QString m_title;
     CVehicle *m_vehicle = nullptr;
     CHeaderWidget *m_header = nullptr;
     bool m_current = false;
-    bool m_refreshQueued = false;
     bool m_stale = false;
 };

@@ -84,7 +84,7 @@ bool CFuelLogContent::leaveContent()
 
 void CFuelLogContent::refresh()
 {
-    m_tableView->refresh();
+    // The list follows the fuel table itself.
     slotFuelLogDeleted();
 }
 
