@@ -8,6 +8,7 @@
 #include "database/vehicletype.h"
 #include "modules/vehicle/fuellog/fuellogdialog.h"
 #include "modules/vehicle/fuellog/nofuellogcontent.h"
+#include "modules/vehicle/records/recordkind.h"
 #include "modules/vehicle/vehiclecontent.h"
 #include "modules/vehicle/vehiclecontentwidget.h"
 #include "modules/vehicle/vehicledialog.h"
@@ -196,25 +197,28 @@ void CVehicleModule::slotVehicleUpdated(int id)
 
 void CVehicleModule::slotAddService()
 {
-    // Place of the new service session dialog; a saved session shows
-    // VehicleContentId::Services.
+    addRecord(RecordKinds::of(CVehicleRecords::ServiceSessions));
 }
 
 void CVehicleModule::slotAddServiceSchedule()
 {
-    // Place of the service schedule dialog; a saved schedule shows
-    // VehicleContentId::ServiceSchedules.
+    addRecord(RecordKinds::of(CVehicleRecords::ServiceSchedules));
 }
 
 void CVehicleModule::slotAddExpense()
 {
-    // Place of the expense dialog; a saved expense shows
-    // VehicleContentId::Expenses.
+    addRecord(RecordKinds::of(CVehicleRecords::Expenses));
 }
 
 void CVehicleModule::slotAddNote()
 {
-    // Place of the note dialog; a saved note shows VehicleContentId::Notes.
+    addRecord(RecordKinds::of(CVehicleRecords::Notes));
+}
+
+void CVehicleModule::addRecord(const RecordKind &kind)
+{
+    if (kind.add && kind.add(m_vehicle) != 0)
+        m_contentWidget->changeContent(kind.listPage);
 }
 
 void CVehicleModule::slotAddFuelOneEntry()

@@ -9,6 +9,7 @@ class CVehicleContentWidget;
 class CVehicleSidebarWidget;
 class QSplitter;
 class QToolButton;
+struct RecordKind;
 
 // The vehicle page (module 100): a header with buttons for new records, the
 // navigation sidebar and the content pages of one vehicle.
@@ -55,6 +56,8 @@ public slots:
 
 private:
     QToolButton *addButton(const QString &iconPath, void (CVehicleModule::*slot)());
+    // Runs the kind's dialog for a new record; a saved one shows its list.
+    void addRecord(const RecordKind &kind);
     void showFuelButtons();
 
     CVehicle m_vehicle;

@@ -36,6 +36,16 @@ Owner ownerOf(CVehicleRecords::Kind kind)
 
 } // namespace
 
+CTable *CVehicleRecords::table(Kind kind)
+{
+    return ownerOf(kind).table;
+}
+
+int CVehicleRecords::vehicleColumn(Kind kind)
+{
+    return ownerOf(kind).vehicleColumn;
+}
+
 bool CVehicleRecords::exist(Kind kind, int vehicleId)
 {
     const Owner owner = ownerOf(kind);

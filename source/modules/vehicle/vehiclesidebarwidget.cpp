@@ -5,7 +5,7 @@
 #include "database/vehicle.h"
 #include "modules/vehicle/vehiclecontent.h"
 #include "modules/vehicle/vehicleinfowidget.h"
-#include "modules/vehicle/vehiclerecords.h"
+#include "modules/vehicle/records/recordkind.h"
 #include "widgets/separatorwidget.h"
 
 #include <QPainter>
@@ -114,28 +114,22 @@ void CVehicleSidebarWidget::slotShowVehicleInfoModule()
 
 void CVehicleSidebarWidget::slotShowFuelLogModule()
 {
-    emit changeContent(CVehicleRecords::exist(CVehicleRecords::FuelEntries, vehicleId()) ? VehicleContentId::FuelLog
-                                                                                         : VehicleContentId::NoFuelLog);
+    emit changeContent(RecordKinds::of(CVehicleRecords::FuelEntries).pageFor(vehicleId()));
 }
 
 void CVehicleSidebarWidget::slotShowServiceLogModule()
 {
-    emit changeContent(CVehicleRecords::exist(CVehicleRecords::ServiceSessions, vehicleId())
-                           ? VehicleContentId::Services
-                           : VehicleContentId::NoServices);
+    emit changeContent(RecordKinds::of(CVehicleRecords::ServiceSessions).pageFor(vehicleId()));
 }
 
 void CVehicleSidebarWidget::slotShowServiceScheduleModule()
 {
-    emit changeContent(CVehicleRecords::exist(CVehicleRecords::ServiceSchedules, vehicleId())
-                           ? VehicleContentId::ServiceSchedules
-                           : VehicleContentId::NoServiceSchedules);
+    emit changeContent(RecordKinds::of(CVehicleRecords::ServiceSchedules).pageFor(vehicleId()));
 }
 
 void CVehicleSidebarWidget::slotShowNoteModule()
 {
-    emit changeContent(CVehicleRecords::exist(CVehicleRecords::Notes, vehicleId()) ? VehicleContentId::Notes
-                                                                                   : VehicleContentId::NoNotes);
+    emit changeContent(RecordKinds::of(CVehicleRecords::Notes).pageFor(vehicleId()));
 }
 
 void CVehicleSidebarWidget::slotShowImagesModule()
@@ -145,8 +139,7 @@ void CVehicleSidebarWidget::slotShowImagesModule()
 
 void CVehicleSidebarWidget::slotShowExpenseModule()
 {
-    emit changeContent(CVehicleRecords::exist(CVehicleRecords::Expenses, vehicleId()) ? VehicleContentId::Expenses
-                                                                                      : VehicleContentId::NoExpenses);
+    emit changeContent(RecordKinds::of(CVehicleRecords::Expenses).pageFor(vehicleId()));
 }
 
 void CVehicleSidebarWidget::slotShowFuelReportModule()

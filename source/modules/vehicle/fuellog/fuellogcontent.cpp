@@ -4,23 +4,18 @@
 #include "application/mainwindow.h"
 #include "application/toolbarwidget.h"
 #include "database/fuellog.h"
-#include "database/odometerlog.h"
-#include "database/tablefuellog.h"
 #include "database/vehicle.h"
-#include "modules/vehicle/fuellog/fuellogdialog.h"
 #include "modules/vehicle/fuellog/fuellogtableview.h"
-#include "modules/vehicle/fuellog/nofuellogcontent.h"
-#include "modules/vehicle/odometerlog/editodometerentry.h"
+#include "modules/vehicle/records/recordkind.h"
 #include "widgets/separatorwidget.h"
 
 #include <QVBoxLayout>
 
-CFuelLogContent::CFuelLogContent(QWidget *parent) : CVehicleContent(parent), m_tableView(new CFuelLogTableView(this))
+CFuelLogContent::CFuelLogContent(QWidget *parent)
+    : CRecordListContent(RecordKinds::of(CVehicleRecords::FuelEntries), parent),
+      m_tableView(new CFuelLogTableView(this))
 {
-    auto *layout = new QVBoxLayout(this);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->setSpacing(0);
-    layout->addWidget(m_tableView);
+    setList(m_tableView);
 
     CMainWindow *window = CMainWindow::instance();
     CToolbarWidget *footerBar = window ? window->footerBar() : nullptr;
@@ -36,9 +31,6 @@ CFuelLogContent::CFuelLogContent(QWidget *parent) : CVehicleContent(parent), m_t
         footerBar->addWidget(m_secondFooter);
     }
 
-    watchTable(CTableFuelLog::instance());
-    // Readings of fuel entries in the odometer list open the fuel dialog.
-    OdometerEntryEditors::setEditor(COdometerLog::FuelParent, [](int id) { return CFuelLogDialog::editEntry(id); });
     retranslate();
 }
 
@@ -62,30 +54,27 @@ void CFuelLogContent::retranslate()
 {
     setTitle(tr("Fuel Entries"));
     if (isCurrent()) {
-        m_tableView->retranslate();
         slotUpdateSummary();
     }
-    CVehicleContent::retranslate();
+    CRecordListContent::retranslate();
 }
 
 bool CFuelLogContent::enterContent()
 {
-    if (vehicle())
-        m_tableView->setVehicle(*vehicle());
     showFooters(true);
-    return CVehicleContent::enterContent();
+    return CRecordListContent::enterContent();
 }
 
 bool CFuelLogContent::leaveContent()
 {
     showFooters(false);
-    return CVehicleContent::leaveContent();
+    return CRecordListContent::leaveContent();
 }
 
 void CFuelLogContent::refresh()
 {
-    // The list follows the fuel table itself.
-    slotFuelLogDeleted();
+    slotUpdateSummary();
+    CRecordListContent::refresh();
 }
 
 void CFuelLogContent::slotUpdateSummary()
@@ -106,8 +95,5 @@ void CFuelLogContent::slotUpdateSummary()
 
 void CFuelLogContent::slotFuelLogDeleted()
 {
-    slotUpdateSummary();
-    CTableFuelLog *table = CTableFuelLog::instance();
-    if (isCurrent() && vehicle() && table && !table->hasEntries(vehicle()->id()))
-        FuelLogPages::changeContent(this, VehicleContentId::NoFuelLog);
+    refresh();
 }

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "application/footerinfowidget.h"
-#include "modules/vehicle/vehiclecontent.h"
+#include "modules/vehicle/records/recordcontent.h"
 #include "widgets/separatorwidget.h"
 
 #include <QPointer>
@@ -15,7 +15,7 @@ class CFuelLogTableView;
 // of one burst (a vehicle's cascade, say) end in one refresh; the footers
 // come from one aggregate query. When the last entry is gone the page turns to the empty-state
 // page.
-class CFuelLogContent : public CVehicleContent
+class CFuelLogContent : public CRecordListContent
 {
     Q_OBJECT
 
@@ -23,7 +23,7 @@ public:
     explicit CFuelLogContent(QWidget *parent = nullptr);
     ~CFuelLogContent() override;
 
-    CFuelLogTableView *tableView() const { return m_tableView; }
+    CFuelLogTableView *fuelTableView() const { return m_tableView; }
     CFooterInfoWidget *firstFooter() const { return m_firstFooter; }
     CFooterInfoWidget *secondFooter() const { return m_secondFooter; }
 

@@ -1,14 +1,10 @@
 #pragma once
 
-#include "modules/vehicle/vehiclecontent.h"
-
-class CDescriptionBoxItemWidget;
-class CDescriptionBoxWidget;
-class QToolButton;
+#include "modules/vehicle/records/recordcontent.h"
 
 // The fuel log page of a vehicle without fuel entries: what the log is for
 // and a button per fuel that starts the first entry.
-class CNoFuelLogContent : public CVehicleContent
+class CNoFuelLogContent : public CNoRecordContent
 {
     Q_OBJECT
 
@@ -29,14 +25,9 @@ private:
 
     QToolButton *m_firstButton = nullptr;
     QToolButton *m_secondButton = nullptr;
-    CDescriptionBoxWidget *m_descriptionBox = nullptr;
-    CDescriptionBoxItemWidget *m_descriptionItem = nullptr;
 };
 
 namespace FuelLogPages {
-// Shows content page `id` of the vehicle page holding `page`; nothing when
-// the page is not on a vehicle page.
-void changeContent(QWidget *page, int id);
 // `text` with its "%1" replaced by a fuel name the user typed, for a button:
 // an "&" in the name is shown, never read as a mnemonic.
 QString buttonText(const QString &text, const QString &fuelName);

@@ -1,37 +1,18 @@
 #include "modules/vehicle/odometerlog/editodometerentry.h"
 
 #include "database/odometerlog.h"
-#include "database/tableexpense.h"
-#include "database/tablefuellog.h"
-#include "database/tablenote.h"
-#include "database/tablesession.h"
+#include "database/table.h"
 #include "modules/vehicle/odometerlog/updateodometerdialog.h"
+#include "modules/vehicle/records/recordkind.h"
 
 #include <QHash>
 
 namespace {
 
-QHash<int, OdometerEntryEditors::Editor> &editors()
+QHash<int, OdometerEntryEditors::Editor> &replaced()
 {
     static QHash<int, OdometerEntryEditors::Editor> table;
     return table;
-}
-
-// The table of a parent kind that has one.
-CTable *parentTable(int parentType)
-{
-    switch (parentType) {
-    case COdometerLog::FuelParent:
-        return CTableFuelLog::instance();
-    case COdometerLog::ServiceParent:
-        return CTableSession::instance();
-    case COdometerLog::ExpenseParent:
-        return CTableExpense::instance();
-    case COdometerLog::NoteParent:
-        return CTableNote::instance();
-    default:
-        return nullptr;
-    }
 }
 
 } // namespace
@@ -39,20 +20,25 @@ CTable *parentTable(int parentType)
 void OdometerEntryEditors::setEditor(int parentType, Editor editor)
 {
     if (editor)
-        editors().insert(parentType, std::move(editor));
+        replaced().insert(parentType, std::move(editor));
     else
-        editors().remove(parentType);
+        replaced().remove(parentType);
 }
 
 OdometerEntryEditors::Editor OdometerEntryEditors::editor(int parentType)
 {
-    return editors().value(parentType);
+    const auto found = replaced().constFind(parentType);
+    if (found != replaced().constEnd())
+        return found.value();
+    const RecordKind *kind = RecordKinds::byParentType(parentType);
+    return kind && kind->edit ? Editor(kind->edit) : Editor();
 }
 
 bool editOdometerEntry(int id)
 {
     const COdometerLog reading(id);
-    CTable *table = reading.id() == id ? parentTable(reading.parentType()) : nullptr;
+    const RecordKind *kind = reading.id() == id ? RecordKinds::byParentType(reading.parentType()) : nullptr;
+    CTable *table = kind ? kind->table() : nullptr;
     // An orphan reading is edited on its own: a parent dialog opened on a
     // missing entry would insert a new, empty one. The update dialog also
     // tells the user when the reading itself is gone.

@@ -9,14 +9,14 @@
 // a row tells the user and returns false.
 bool editOdometerEntry(int id);
 
-// The entry dialogs of the other logs plug in here: each registers the
-// operation that edits one of its entries by id and returns the saved id (0
-// when cancelled). A kind without an editor opens nothing.
+// The dialog that edits an entry of a parent kind is the record kind's
+// (RecordKinds); a test may put another in its place.
 namespace OdometerEntryEditors {
 
 using Editor = std::function<int(int parentId)>;
 
-// `parentType` is a COdometerLog::ParentType; an empty editor unregisters.
+// `parentType` is a COdometerLog::ParentType; an empty editor restores the
+// record kind's.
 void setEditor(int parentType, Editor editor);
 Editor editor(int parentType);
 

@@ -1,0 +1,56 @@
+#include "modules/vehicle/records/recordkind.h"
+
+#include "database/odometerlog.h"
+#include "modules/vehicle/fuellog/fuellogdialog.h"
+#include "modules/vehicle/vehiclecontent.h"
+
+namespace {
+
+int editFuelEntry(int id)
+{
+    return CFuelLogDialog::editEntry(id);
+}
+
+const RecordKind kinds[] = {
+    {CVehicleRecords::FuelEntries, COdometerLog::FuelParent, VehicleContentId::FuelLog, VehicleContentId::NoFuelLog,
+     ":/resource/icons/fuel-log-16.png", nullptr, editFuelEntry},
+    {CVehicleRecords::ServiceSessions, COdometerLog::ServiceParent, VehicleContentId::Services,
+     VehicleContentId::NoServices, ":/resource/icons/service-16.png", nullptr, nullptr},
+    {CVehicleRecords::ServiceSchedules, COdometerLog::NoParent, VehicleContentId::ServiceSchedules,
+     VehicleContentId::NoServiceSchedules, ":/resource/icons/service-schedule-16.png", nullptr, nullptr},
+    {CVehicleRecords::Notes, COdometerLog::NoteParent, VehicleContentId::Notes, VehicleContentId::NoNotes,
+     ":/resource/icons/notes-16.png", nullptr, nullptr},
+    {CVehicleRecords::Expenses, COdometerLog::ExpenseParent, VehicleContentId::Expenses,
+     VehicleContentId::NoExpenses, ":/resource/icons/expense-16.png", nullptr, nullptr},
+};
+
+} // namespace
+
+int RecordKind::pageFor(int vehicleId) const
+{
+    return CVehicleRecords::exist(records, vehicleId) ? listPage : emptyPage;
+}
+
+namespace RecordKinds {
+
+const RecordKind &of(CVehicleRecords::Kind records)
+{
+    for (const RecordKind &kind : kinds) {
+        if (kind.records == records)
+            return kind;
+    }
+    return kinds[0];
+}
+
+const RecordKind *byParentType(int parentType)
+{
+    if (parentType == COdometerLog::NoParent)
+        return nullptr;
+    for (const RecordKind &kind : kinds) {
+        if (kind.parentType == parentType)
+            return &kind;
+    }
+    return nullptr;
+}
+
+} // namespace RecordKinds
