@@ -8,6 +8,7 @@
 #include "utility/prompt.h"
 
 #include <QContextMenuEvent>
+#include <QHash>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QMenu>
@@ -105,16 +106,17 @@ void CRecordTableView::applyColumns()
     // A reload of the model resets the header's sections.
     const int count = m_model->columnCount();
     QHeaderView *header = horizontalHeader();
-    // Showing a column resizes it; that is no width the user chose.
+    // Showing and moving columns resizes some (the stretched last column
+    // changes); those are no widths the user chose.
     m_fitting = true;
     for (int column = 0; column < count; ++column)
         setColumnHidden(column, !m_visibleColumns.contains(column));
-    m_fitting = false;
     for (int position = 0; position < m_visibleColumns.size(); ++position) {
         const int column = m_visibleColumns.at(position);
         if (column < count && header->visualIndex(column) != position)
             header->moveSection(header->visualIndex(column), position);
     }
+    m_fitting = false;
     restoreColumnWidths();
 }
 
@@ -153,7 +155,6 @@ void CRecordTableView::fitColumns()
     // Columns the user never sized fit their header and texts; while the
     // list is shown they share out the room the list has, so that it needs
     // no horizontal scroll bar as long as every column keeps its header.
-    const int last = lastVisibleColumn();
     QHeaderView *header = horizontalHeader();
     QList<QPair<int, int>> natural;
     int wanted = 0;
@@ -167,15 +168,39 @@ void CRecordTableView::fitColumns()
         }
         const int width = qMax(sizeHintForColumn(column), header->sectionSizeHint(column));
         wanted += width;
-        if (column != last)
-            natural.append({column, width});
+        // The last column too: the room it is given is the least it keeps
+        // when it stretches.
+        natural.append({column, width});
     }
     const bool squeeze = isVisible() && wanted > room && room > 0;
-    m_fitting = true;
-    for (const auto &column : qAsConst(natural)) {
-        const int width = squeeze ? qMax(header->minimumSectionSize(), column.second * room / wanted) : column.second;
-        setColumnWidth(column.first, width);
+    QHash<int, int> widths;
+    if (squeeze) {
+        // Share the room in proportion to the wanted widths; a column that
+        // would go below the least width keeps that, and the others share
+        // what is left.
+        const int least = header->minimumSectionSize();
+        bool settled = false;
+        while (!settled) {
+            settled = true;
+            for (const auto &column : qAsConst(natural)) {
+                if (widths.contains(column.first))
+                    continue;
+                if (wanted <= 0 || column.second * room / wanted < least) {
+                    widths.insert(column.first, least);
+                    room -= least;
+                    wanted -= column.second;
+                    settled = false;
+                }
+            }
+        }
+        for (const auto &column : qAsConst(natural)) {
+            if (!widths.contains(column.first))
+                widths.insert(column.first, column.second * room / qMax(1, wanted));
+        }
     }
+    m_fitting = true;
+    for (const auto &column : qAsConst(natural))
+        setColumnWidth(column.first, squeeze ? widths.value(column.first) : column.second);
     m_fitting = false;
 }
 
