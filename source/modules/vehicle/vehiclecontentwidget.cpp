@@ -3,6 +3,8 @@
 #include "modules/vehicle/fuellog/fuellogcontent.h"
 #include "modules/vehicle/fuellog/nofuellogcontent.h"
 #include "modules/vehicle/vehiclecontent.h"
+#include "modules/vehicle/vehicledetails/vehiclereport/vehiclecostreportcontent.h"
+#include "modules/vehicle/vehicledetails/vehiclereport/vehiclefuelreportcontent.h"
 #include "modules/vehicle/vehicleinfocontent.h"
 
 #include <QCoreApplication>
@@ -58,9 +60,9 @@ CVehicleContent *CVehicleContentWidget::createPage(int id, QWidget *parent)
     case VehicleContentId::NoNotes:
         return Pages::placeholder(Pages::tr("Notes"), parent);
     case VehicleContentId::FuelReport:
-        return Pages::placeholder(Pages::tr("Fuel Report"), parent);
+        return new CVehicleFuelReportContent(parent);
     case VehicleContentId::CostReport:
-        return Pages::placeholder(Pages::tr("Costs Report"), parent);
+        return new CVehicleCostReportContent(parent);
     case VehicleContentId::Expenses:
     case VehicleContentId::NoExpenses:
         return Pages::placeholder(Pages::tr("Custom Expenses"), parent);
