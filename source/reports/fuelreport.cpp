@@ -33,6 +33,18 @@ QList<CFuelLog> readEntries(CTableFuelLog *table, const QString &where, const QV
     return entries;
 }
 
+// Lowest to highest (one unit wide for a single value) with a twentieth of
+// the spread added on both sides, so that no line runs along the frame.
+CFuelReport::Range padded(bool any, double lowest, double highest)
+{
+    if (!any)
+        return {0.0, 1.0};
+    if (lowest >= highest)
+        highest = lowest + 1.0;
+    const double pad = (highest - lowest) / 20.0;
+    return {lowest - pad, highest + pad};
+}
+
 } // namespace
 
 void CFuelReport::load(const CVehicle &vehicle, const QDate &start, const QDate &end)
@@ -110,12 +122,8 @@ CFuelReport::Range CFuelReport::odometerRange(const QList<CFuelLog> &entries, co
         highest = any ? qMax(highest, value) : value;
         any = true;
     }
-    if (!any)
-        return {0.0, 1.0};
-    if (lowest >= highest)
-        highest = lowest + 1.0;
-    const double pad = (highest - lowest) / 20.0;
-    return {std::trunc(lowest - pad), std::trunc(highest + pad)};
+    const Range range = padded(any, lowest, highest);
+    return {std::trunc(range.lower), std::trunc(range.upper)};
 }
 
 CFuelReport::Range CFuelReport::efficiencyRange(const QList<CFuelLog> &entries, bool dualFuel)
@@ -131,9 +139,5 @@ CFuelReport::Range CFuelReport::efficiencyRange(const QList<CFuelLog> &entries, 
         highest = any ? qMax(highest, value) : value;
         any = true;
     }
-    if (!any)
-        return {0.0, 1.0};
-    if (lowest >= highest)
-        highest = lowest + 1.0;
-    return {lowest, highest};
+    return padded(any, lowest, highest);
 }

@@ -20,7 +20,6 @@ public:
     {
         double lower = 0.0;
         double upper = 0.0;
-        bool operator==(const Range &other) const { return lower == other.lower && upper == other.upper; }
     };
 
     // Reads the report of `vehicle` for start to end (both inclusive).
@@ -41,10 +40,11 @@ public:
     // From the start day's key to three days after the end day's.
     static Range dateRange(const QDate &start, const QDate &end);
     // The odometer readings of the entries whose key lies within `dates`,
-    // with a twentieth of their spread added on both sides.
+    // padded as the efficiencies are and truncated to whole numbers.
     static Range odometerRange(const QList<CFuelLog> &entries, const Range &dates);
     // The efficiencies of the first fuel's entries, and of the second fuel's
-    // too when `dualFuel` is set; one unit wide for a single value.
+    // too when `dualFuel` is set (one unit wide for a single value), with a
+    // twentieth of their spread added on both sides.
     static Range efficiencyRange(const QList<CFuelLog> &entries, bool dualFuel);
 
 private:

@@ -14,6 +14,13 @@
 #include <QSignalSpy>
 
 using namespace ReportData;
+
+#define COMPARE_RANGE(range, low, high)                                                                        \
+    do {                                                                                                       \
+        const CFuelReport::Range compared = (range);                                                           \
+        QCOMPARE(compared.lower, double(low));                                                                 \
+        QCOMPARE(compared.upper, double(high));                                                                \
+    } while (false)
 using Calculator = CVehicleExpenseCalculator;
 
 Q_DECLARE_METATYPE(CReportPeriod)
@@ -344,21 +351,21 @@ private slots:
             log.setFuelType(fuelType);
             return log;
         };
-        // One entry (on the end day, inside the axis): its efficiency to one
-        // more; its reading to one more, padded and truncated.
+        // One entry (on the end day, inside the axis): its value to one more,
+        // padded by a twentieth; the readings truncated to whole numbers.
         const QList<CFuelLog> single{entry(end, 1000, 6.5)};
-        QCOMPARE(CFuelReport::efficiencyRange(single, false), (CFuelReport::Range{6.5, 7.5}));
-        QCOMPARE(CFuelReport::odometerRange(single, dates), (CFuelReport::Range{999, 1001}));
+        COMPARE_RANGE(CFuelReport::efficiencyRange(single, false), 6.45, 7.55);
+        COMPARE_RANGE(CFuelReport::odometerRange(single, dates), 999, 1001);
 
         // Readings outside the date axis do not widen the odometer axis; the
         // second fuel counts only for a dual-fuel vehicle.
         const QList<CFuelLog> entries{entry({2025, 2, 1}, 100, 9.0), entry(start, 1000, 5.0),
                                       entry({2025, 3, 20}, 3000, 6.0, 2), entry({2025, 4, 3}, 3200, 4.0, 1),
                                       entry({2025, 4, 4}, 9000, 7.0)};
-        QCOMPARE(CFuelReport::odometerRange(entries, dates), (CFuelReport::Range{890, 3310}));
-        QCOMPARE(CFuelReport::efficiencyRange(entries, false), (CFuelReport::Range{4.0, 9.0}));
-        QCOMPARE(CFuelReport::efficiencyRange(entries.mid(1, 2), true), (CFuelReport::Range{5.0, 6.0}));
-        QCOMPARE(CFuelReport::odometerRange({}, dates), (CFuelReport::Range{0, 1}));
+        COMPARE_RANGE(CFuelReport::odometerRange(entries, dates), 890, 3310);
+        COMPARE_RANGE(CFuelReport::efficiencyRange(entries, false), 3.75, 9.25);
+        COMPARE_RANGE(CFuelReport::efficiencyRange(entries.mid(1, 2), true), 4.95, 6.05);
+        COMPARE_RANGE(CFuelReport::odometerRange({}, dates), 0, 1);
     }
 };
 

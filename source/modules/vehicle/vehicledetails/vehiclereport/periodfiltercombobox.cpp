@@ -32,6 +32,25 @@ CPeriodFilterComboBox::CPeriodFilterComboBox(QWidget *parent, const QString &set
     setMinimumWidth(120);
 }
 
+void CPeriodFilterComboBox::setAlignToWeeks(bool align)
+{
+    if (align == m_alignToWeeks)
+        return;
+    m_alignToWeeks = align;
+    const int code = currentData().toInt();
+    if (code != 0 && code != CReportPeriod::Custom) {
+        applyPreset(code);
+        save();
+    }
+}
+
+void CPeriodFilterComboBox::applyPreset(int code)
+{
+    const CReportPeriod period = CReportPeriod::preset(code, Utility::Clock::today(), m_alignToWeeks);
+    m_startDate = period.start;
+    m_endDate = period.end;
+}
+
 void CPeriodFilterComboBox::retranslateUi()
 {
     setItemText(ThisMonthItem, tr("This Month"));
@@ -95,9 +114,7 @@ void CPeriodFilterComboBox::slotFilterChanged(int index)
             m_endDate = period.end;
         }
     } else if (code != 0) {
-        const CReportPeriod period = CReportPeriod::preset(code, Utility::Clock::today(), m_alignToWeeks);
-        m_startDate = period.start;
-        m_endDate = period.end;
+        applyPreset(code);
     } else {
         return;
     }

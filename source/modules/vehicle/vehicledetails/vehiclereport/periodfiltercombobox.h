@@ -33,8 +33,9 @@ public:
     QDate startDate() const { return m_startDate; }
     QDate endDate() const { return m_endDate; }
     // Widens "Last Three Months", and custom periods of 46 to 92 days, to
-    // whole weeks from Monday to Sunday.
-    void setAlignToWeeks(bool align) { m_alignToWeeks = align; }
+    // whole weeks from Monday to Sunday. A restored "Last Three Months" is
+    // widened at once (and saved so), as it is when chosen.
+    void setAlignToWeeks(bool align);
     bool alignToWeeks() const { return m_alignToWeeks; }
 
     void retranslateUi();
@@ -50,6 +51,8 @@ public slots:
 
 private:
     void restore();
+    // Sets the period of a preset code on today.
+    void applyPreset(int code);
     void save();
     QString key(QLatin1String field) const;
 

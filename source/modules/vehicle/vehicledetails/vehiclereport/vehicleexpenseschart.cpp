@@ -5,6 +5,31 @@
 #include "modules/vehicle/vehicledetails/vehiclereport/reportchartstyle.h"
 #include "reports/vehicleexpensecalculator.h"
 
+#include <QResizeEvent>
+#include <QtMath>
+
+namespace {
+
+// About the width the value axis with its labels takes at the left.
+constexpr int ValueAxisRoom = 80;
+
+// The buckets with a cost. A bar of height 0 would still draw its outline as
+// a coloured line; the bars stacked above it find their base all the same.
+void setCosts(QCPBars *bars, const QVector<double> &positions, const QVector<double> &costs)
+{
+    QVector<double> keys;
+    QVector<double> values;
+    for (int i = 0; i < positions.size() && i < costs.size(); ++i) {
+        if (costs.at(i) != 0.0) {
+            keys.append(positions.at(i));
+            values.append(costs.at(i));
+        }
+    }
+    bars->setData(keys, values, true);
+}
+
+} // namespace
+
 CVehicleExpensesChart::CVehicleExpensesChart(QWidget *parent) : QCustomPlot(parent)
 {
     m_fuelBars = addBars(QColor(255, 131, 0), 50);
@@ -52,15 +77,54 @@ void CVehicleExpensesChart::updateBarGraph()
     if (!m_calculator)
         return;
     const QVector<double> positions = m_calculator->tickPositions();
-    qSharedPointerCast<QCPAxisTickerText>(xAxis->ticker())->setTicks(positions, m_calculator->tickLabels());
+    fitTickLabels();
     xAxis->setRange(0, m_calculator->count() + 1);
-    m_fuelBars->setData(positions, m_calculator->fuelCosts(), true);
-    m_serviceBars->setData(positions, m_calculator->serviceCosts(), true);
-    m_otherBars->setData(positions, m_calculator->otherCosts(), true);
+    setCosts(m_fuelBars, positions, m_calculator->fuelCosts());
+    setCosts(m_serviceBars, positions, m_calculator->serviceCosts());
+    setCosts(m_otherBars, positions, m_calculator->otherCosts());
     // With nothing spent the axis still needs a range to draw.
     const double top = m_calculator->maxTotal() * 1.05;
     yAxis->setRange(0, top > 0 ? top : 1.0);
     replot(rpQueuedReplot);
+}
+
+void CVehicleExpensesChart::fitTickLabels()
+{
+    if (!m_calculator)
+        return;
+    const QVector<double> positions = m_calculator->tickPositions();
+    QVector<QString> labels = m_calculator->tickLabels();
+    const QFontMetrics metrics(xAxis->tickLabelFont());
+    int widest = 0;
+    for (const QString &label : qAsConst(labels))
+        widest = qMax(widest, metrics.horizontalAdvance(label));
+    // The room of one bucket: the plot less the value axis, over the buckets
+    // and the empty slot at each end.
+    const double room = qMax(1, width() - ValueAxisRoom) / double(positions.size() + 1);
+    const int gap = metrics.averageCharWidth();
+    double rotation = 0.0;
+    int step = 1;
+    if (widest + gap > room) {
+        // Slanted labels need a line's height each; beyond that only every
+        // step-th bucket is labelled.
+        rotation = -45.0;
+        step = qCeil((metrics.height() + gap) / room);
+        for (int i = 0; i < labels.size(); ++i) {
+            if (i % step != 0)
+                labels[i].clear();
+        }
+    }
+    xAxis->setTickLabelRotation(rotation);
+    qSharedPointerCast<QCPAxisTickerText>(xAxis->ticker())->setTicks(positions, labels);
+}
+
+void CVehicleExpensesChart::resizeEvent(QResizeEvent *event)
+{
+    QCustomPlot::resizeEvent(event);
+    if (event->oldSize().width() != event->size().width()) {
+        fitTickLabels();
+        replot(rpQueuedReplot);
+    }
 }
 
 void CVehicleExpensesChart::retranslateUi()

@@ -26,8 +26,14 @@ public:
 public slots:
     void updateBarGraph();
 
+protected:
+    void resizeEvent(QResizeEvent *event) override;
+
 private:
     QCPBars *addBars(const QColor &pen, int fillAlpha);
+    // Sets the bucket labels; where they would overlap they are slanted, and
+    // where even slanted ones would, only every few buckets is labelled.
+    void fitTickLabels();
 
     QCPBars *m_fuelBars = nullptr;
     QCPBars *m_serviceBars = nullptr;
