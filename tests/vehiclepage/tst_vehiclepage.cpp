@@ -10,6 +10,11 @@
 #include "database/tablesession.h"
 #include "database/tablevehicle.h"
 #include "database/transaction.h"
+#include "database/fuellog.h"
+#include "modules/vehicle/fuellog/fuellogcontent.h"
+#include "modules/vehicle/fuellog/fuellogtableview.h"
+#include "modules/vehicle/odometerlog/odometerlogtableview.h"
+#include "application/footerinfowidget.h"
 #include "modules/vehicle/vehiclecontent.h"
 #include "modules/vehicle/vehiclecontentwidget.h"
 #include "modules/vehicle/vehicledetailswidget.h"
@@ -336,6 +341,54 @@ private slots:
         QVERIFY(!report->isCurrent());
         module.enterModule();
         QCOMPARE(module.contentWidget()->currentId(), int(VehicleContentId::Info));
+    }
+
+    // A fuel entry saved from the vehicle page (the dialog's save, then the
+    // switch to the fuel page) reloads the page in view once; the vehicle's
+    // raised odometer is shown without reloading a history, and the hidden
+    // info page waits until it is entered.
+    void saveRefreshesTheVisiblePageOnce()
+    {
+        const int id = Fixtures::addVehicle(QStringLiteral("Golf"), 1, QStringLiteral("Diesel"));
+        CVehicleModule module;
+        module.setVehicle(CVehicle(id));
+        module.show();
+        module.enterModule();
+        const auto save = [&module](int odometer) {
+            CFuelLog entry;
+            entry.setAutoSave(false);
+            entry.setFuelType(1);
+            entry.setDate(QDate(2024, 3, 1));
+            entry.setOdometer(odometer);
+            entry.setQuantity(40.0);
+            entry.setDistance(500);
+            entry.setTotalCost(60.0);
+            QVERIFY(entry.saveWithReading(module.vehicle()) != 0);
+            module.contentWidget()->changeContent(VehicleContentId::FuelLog);
+        };
+        save(49000);
+        QCoreApplication::processEvents();
+        auto *fuel = qobject_cast<CFuelLogContent *>(module.contentWidget()->page(VehicleContentId::FuelLog));
+        auto *info = qobject_cast<CVehicleInfoContent *>(module.contentWidget()->page(VehicleContentId::Info));
+        QVERIFY(fuel && fuel->isCurrent() && info);
+
+        QSignalSpy fuelLoads(fuel->tableView()->model(), &QAbstractItemModel::modelReset);
+        QSignalSpy odometerLoads(info->odometerLog()->model(), &QAbstractItemModel::modelReset);
+        QSignalSpy modules(&module, &CModule::activate);
+        save(60000);
+        QCoreApplication::processEvents();
+        QCoreApplication::processEvents();
+        QCOMPARE(fuelLoads.count(), 1);
+        QCOMPARE(odometerLoads.count(), 0);
+        QCOMPARE(modules.count(), 0);
+        QCOMPARE(fuel->tableView()->model()->rowCount(), 2);
+        QVERIFY(fuel->firstFooter()->subtitle().startsWith(QStringLiteral("2 entries")));
+        QCOMPARE(module.sidebar()->infoWidget()->odometerLabel()->text(), QStringLiteral("60000 km"));
+
+        module.sidebar()->infoButton()->click();
+        QCOMPARE(odometerLoads.count(), 1);
+        QCOMPARE(info->odometerLog()->model()->rowCount(), 2);
+        QCOMPARE(fuelLoads.count(), 1);
     }
 
     // An edit made elsewhere (a garage card) shows on the open page.

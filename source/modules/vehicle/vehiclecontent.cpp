@@ -28,6 +28,8 @@ bool CVehicleContent::enter()
     return enterContent();
 }
 
+void CVehicleContent::vehicleUpdated() {}
+
 bool CVehicleContent::leave()
 {
     const bool result = leaveContent();
@@ -51,6 +53,10 @@ void CVehicleContent::retranslate()
 void CVehicleContent::setVehicle(CVehicle *vehicle)
 {
     m_vehicle = vehicle;
+    if (m_current)
+        scheduleRefresh();
+    else
+        m_stale = true;
 }
 
 bool CVehicleContent::enterContent()
@@ -85,6 +91,11 @@ void CVehicleContent::watchTable(CTable *table)
 
 void CVehicleContent::refresh() {}
 
+void CVehicleContent::markStale()
+{
+    m_stale = true;
+}
+
 void CVehicleContent::runScheduledRefresh()
 {
     if (m_current)
@@ -96,5 +107,7 @@ void CVehicleContent::runScheduledRefresh()
 void CVehicleContent::runRefresh()
 {
     m_stale = false;
+    // A refresh asked for meanwhile is part of this one.
+    m_scheduledRefresh->cancel();
     refresh();
 }

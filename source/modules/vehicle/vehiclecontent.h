@@ -43,7 +43,9 @@ enum : int {
 // once per signal: all signals that arrive before control returns to the
 // event loop (a vehicle's cascade deleting hundreds of rows, say) end in one
 // refresh(), and a page that is not the visible one refreshes only when it is
-// entered next.
+// entered next. Handing over the vehicle (setVehicle) counts as such a
+// change; entering a page that is up to date runs no refresh at all, so
+// enterContent() shows what refresh() loaded and does not load again.
 class CVehicleContent : public QWidget
 {
     Q_OBJECT
@@ -72,9 +74,13 @@ public slots:
     // On the current page: header title the vehicle's name, subtitle
     // "Garage > name > title". Other pages leave the header alone.
     virtual void retranslate();
-    // Stores the reference; pages override it to reload their data (or
-    // call scheduleRefresh(), which spares the pages nobody looks at).
+    // Stores the reference and asks for a refresh: at once queued on the
+    // visible page, on entering for the others.
     virtual void setVehicle(CVehicle *vehicle);
+    // The vehicle record changed in place, its histories did not (a saved
+    // record raised its odometer, say). Pages that show the vehicle's own
+    // fields show them again here; none reloads a list. The base does nothing.
+    virtual void vehicleUpdated();
     // The page becomes the visible one; the base calls retranslate().
     virtual bool enterContent();
     // Called on the visible page before another one is shown.
@@ -95,6 +101,8 @@ protected:
     void watchTable(CTable *table);
     // Reloads what the page shows. The base does nothing.
     virtual void refresh();
+    // Lets the next enter() run refresh() (texts re-set while hidden, say).
+    void markStale();
 
 private:
     void runScheduledRefresh();

@@ -94,8 +94,17 @@ int CVehicleContentWidget::currentId() const
     return m_stack->currentIndex();
 }
 
+void CVehicleContentWidget::vehicleUpdated()
+{
+    if (m_active)
+        m_active->vehicleUpdated();
+}
+
 void CVehicleContentWidget::changeContent(int id)
 {
+    // The page shown already stays as it is; its own refreshes keep it up to date.
+    if (m_active && m_active == page(id))
+        return;
     if (m_active) {
         CVehicleContent *leaving = m_active;
         m_active = nullptr;

@@ -22,6 +22,8 @@ public:
     // Passed on to every page.
     void setHeader(CHeaderWidget *header);
     void retranslate();
+    // The record changed in place: tells the page in use (CVehicleContent::vehicleUpdated).
+    void vehicleUpdated();
 
     int count() const { return m_pages.size(); }
     CVehicleContent *page(int id) const { return m_pages.value(id); }
@@ -37,7 +39,7 @@ public:
 public slots:
     // Leaves the page that is in use; then, for an id with a page, shows that
     // page and enters it. Any other id (-1 when leaving the vehicle page)
-    // changes nothing else.
+    // changes nothing else. The id of the page in use changes nothing.
     void changeContent(int id);
 
 private:

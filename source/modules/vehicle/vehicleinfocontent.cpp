@@ -36,18 +36,27 @@ void CVehicleInfoContent::setVehicle(CVehicle *vehicle)
 {
     CVehicleContent::setVehicle(vehicle);
     if (isCurrent())
-        showVehicle();
+        showDetails();
+}
+
+void CVehicleInfoContent::vehicleUpdated()
+{
+    if (isCurrent())
+        showDetails();
 }
 
 bool CVehicleInfoContent::enterContent()
 {
-    showVehicle();
+    showDetails();
     return CVehicleContent::enterContent();
 }
 
-void CVehicleInfoContent::showVehicle()
+void CVehicleInfoContent::refresh()
 {
-    const CVehicle shown = vehicle() ? *vehicle() : CVehicle();
-    m_details->setVehicle(shown);
-    m_odometerLog->setVehicle(shown);
+    m_odometerLog->setVehicle(vehicle() ? *vehicle() : CVehicle());
+}
+
+void CVehicleInfoContent::showDetails()
+{
+    m_details->setVehicle(vehicle() ? *vehicle() : CVehicle());
 }

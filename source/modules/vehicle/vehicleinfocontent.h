@@ -17,13 +17,19 @@ public:
     COdometerLogTableView *odometerLog() const { return m_odometerLog; }
 
     void retranslate() override;
-    // While the page is shown, the details and the list follow the vehicle.
+    // While the page is shown, the details follow the vehicle at once and the
+    // list with the page's refresh.
     void setVehicle(CVehicle *vehicle) override;
-    // Hands the vehicle to the details and the list, then the base behaviour.
+    void vehicleUpdated() override;
+    // Shows the vehicle's details, then the base behaviour.
     bool enterContent() override;
 
+protected:
+    // Reloads the odometer list for the vehicle.
+    void refresh() override;
+
 private:
-    void showVehicle();
+    void showDetails();
 
     CVehicleDetailsWidget *m_details = nullptr;
     COdometerLogTableView *m_odometerLog = nullptr;

@@ -171,28 +171,26 @@ void CVehicleModule::slotVehicleUpdated(int id)
     const CVehicle reloaded(id);
     if (reloaded.id() != id)
         return;
-    setVehicle(reloaded);
-    CModuleContainer *container = moduleContainer();
-    if (!container || !container->currentModule())
-        return;
-    if (container->currentModule() == this) {
-        requestActivation();
+    // Every saved record may raise the odometer: the pages keep their lists,
+    // only what shows the vehicle's own fields is shown again.
+    if (onlyOdometerDiffers(m_vehicle, reloaded)) {
+        m_vehicle = reloaded;
+        m_sidebar->setVehicle(&m_vehicle);
+        m_contentWidget->vehicleUpdated();
         return;
     }
-    // Another module is current (the garage renumbering its cards, say):
-    // it re-enters once its work is done, not in the middle of it.
-    if (m_reentryQueued)
-        return;
-    m_reentryQueued = true;
-    QMetaObject::invokeMethod(
-        this,
-        [this] {
-            m_reentryQueued = false;
-            if (CModuleContainer *current = moduleContainer())
-                if (CModule *module = current->currentModule())
-                    module->requestActivation();
-        },
-        Qt::QueuedConnection);
+    // An edit: the pages follow through their refreshes, without the module
+    // being entered again (which would reload the info page's history).
+    setVehicle(reloaded);
+}
+
+bool CVehicleModule::onlyOdometerDiffers(const CVehicle &a, const CVehicle &b)
+{
+    return a.name() == b.name() && a.description() == b.description() && a.date() == b.date()
+           && a.typeId() == b.typeId() && a.odometerType() == b.odometerType() && a.licensePlate() == b.licensePlate()
+           && a.registrationExpirationDate() == b.registrationExpirationDate()
+           && a.fuelSystemType() == b.fuelSystemType() && a.fuelNameFirst() == b.fuelNameFirst()
+           && a.fuelNameSecond() == b.fuelNameSecond();
 }
 
 void CVehicleModule::slotAddService()
@@ -235,9 +233,8 @@ void CVehicleModule::slotAddFuelTwoEntry()
 
 void CVehicleModule::slotEditVehicleData()
 {
-    const int id = runVehicleDialog(m_vehicle.id());
-    if (id != 0)
-        setVehicle(CVehicle(id));
+    // A saved edit reaches the page through slotVehicleUpdated().
+    runVehicleDialog(m_vehicle.id());
 }
 
 bool openVehicle(int vehicleId)

@@ -43,8 +43,9 @@ public:
     bool leaveModule() override;
 
 public slots:
-    // Reloads the shown vehicle when it is the one updated, then makes the
-    // current module re-enter.
+    // Reloads the shown vehicle when it is the one updated. A raised
+    // odometer is only shown again; any other change goes to every page as
+    // setVehicle() does. The module is not entered again.
     void slotVehicleUpdated(int id);
     void slotAddService();
     void slotAddServiceSchedule();
@@ -59,6 +60,7 @@ private:
     // Runs the kind's dialog for a new record; a saved one shows its list.
     void addRecord(const RecordKind &kind);
     void showFuelButtons();
+    static bool onlyOdometerDiffers(const CVehicle &a, const CVehicle &b);
 
     CVehicle m_vehicle;
     CHeaderWidget *m_header = nullptr;
@@ -73,7 +75,6 @@ private:
     QToolButton *m_newFuelOneButton = nullptr;
     QToolButton *m_newFuelTwoButton = nullptr;
     QToolButton *m_editButton = nullptr;
-    bool m_reentryQueued = false;
 };
 
 // Loads the vehicle, hands it to the vehicle module and shows that module.

@@ -53,9 +53,11 @@ void CFuelLogContent::showFooters(bool visible)
 void CFuelLogContent::retranslate()
 {
     setTitle(tr("Fuel Entries"));
-    if (isCurrent()) {
+    // Hidden footers are re-texted when the page is entered next.
+    if (isCurrent())
         slotUpdateSummary();
-    }
+    else
+        markStale();
     CRecordListContent::retranslate();
 }
 

@@ -83,11 +83,26 @@ void CRecordListContent::showPlaceholder()
         m_detailsStack->setCurrentWidget(m_placeholder);
 }
 
+void CRecordListContent::setVehicle(CVehicle *vehicle)
+{
+    CVehicleContent::setVehicle(vehicle);
+    m_listOutdated = true;
+    if (isCurrent())
+        showVehicle();
+}
+
 bool CRecordListContent::enterContent()
 {
-    if (vehicle())
-        m_tableView->setVehicle(*vehicle());
+    if (m_listOutdated)
+        showVehicle();
     return CVehicleContent::enterContent();
+}
+
+void CRecordListContent::showVehicle()
+{
+    // The list follows its table itself; a new vehicle record is loaded once.
+    m_listOutdated = false;
+    m_tableView->setVehicle(vehicle() ? *vehicle() : CVehicle());
 }
 
 void CRecordListContent::retranslate()

@@ -33,6 +33,9 @@ public:
     QWidget *shownDetails() const;
 
 public slots:
+    // The list loads the vehicle's records: at once on the page in use,
+    // on entering for the others.
+    void setVehicle(CVehicle *vehicle) override;
     bool enterContent() override;
     void retranslate() override;
 
@@ -49,6 +52,7 @@ protected:
     void refresh() override;
 
 private:
+    void showVehicle();
     void showRecord(const QSqlRecord &record);
     void showPlaceholder();
 
@@ -59,6 +63,7 @@ private:
     QStackedWidget *m_detailsStack = nullptr;
     QSplitter *m_splitter = nullptr;
     QString m_splitterKey;
+    bool m_listOutdated = true;
 };
 
 // The page of a kind of record for a vehicle without such records yet: what
