@@ -28,6 +28,7 @@ constexpr QLatin1String ServiceScheduleTableColumns("ServiceScheduleTableColumns
 constexpr QLatin1String Reports("reports");
 constexpr QLatin1String PrintPreviewDialog("PrintPreviewDialog");
 constexpr QLatin1String Updater("Updater");
+constexpr QLatin1String Backup("Backup");
 } // namespace Group
 
 namespace Key {
@@ -63,6 +64,9 @@ constexpr QLatin1String LastCheck("LastCheck");
 constexpr QLatin1String AutocheckPeriod("AutocheckPeriod");
 constexpr QLatin1String AutocheckEnabled("AutocheckEnabled");
 constexpr QLatin1String VersionCheckOnAppStart("VersionCheckOnAppStart");
+// "Backup": how many automatic copies are kept
+constexpr QLatin1String DailyCopies("DailyCopies");
+constexpr QLatin1String WeeklyCopies("WeeklyCopies");
 
 // "column%1" in the *Columns groups.
 QString column(int index);
@@ -80,6 +84,8 @@ constexpr QLatin1String LastCheck("2013-11-01 00:00:00");
 constexpr int AutocheckPeriod = 2;
 constexpr int AutocheckEnabled = 1;
 constexpr int VersionCheckOnAppStart = 1;
+constexpr int DailyCopies = 7;
+constexpr int WeeklyCopies = 8;
 // The running application version.
 QString latestVersion();
 } // namespace Default

@@ -174,3 +174,26 @@ QString CDatabase::escape(const QString &text)
     QString escaped = text;
     return escaped.replace(QLatin1Char('\''), QStringLiteral("''"));
 }
+
+bool CDatabase::reopen(const std::function<bool()> &whileClosed)
+{
+    if (transactionDepth > 0) {
+        lastError = tr("The database is busy with a change.");
+        return false;
+    }
+    db.close();
+    const bool done = whileClosed();
+    opened = db.open();
+    if (!opened)
+        lastError = db.lastError().text();
+    else if (!probe()) {
+        opened = false;
+        db.close();
+    }
+    if (!opened) {
+        qCWarning(lcDatabase) << "cannot reopen" << db.databaseName() << ':' << lastError;
+        return false;
+    }
+    emit reopened();
+    return done;
+}

@@ -6,6 +6,8 @@
 #include <QStringList>
 #include <QVariantList>
 
+#include <functional>
+
 class QSqlQuery;
 
 // The one connection to the SQLite file (Qt's default connection, so only
@@ -57,6 +59,15 @@ public:
     bool tableExists(const QString &name) const;
 
     static QString escape(const QString &text);
+
+    // Closes the connection (every query on it ends), runs `whileClosed`,
+    // which may replace the file, and opens the file again. Refused inside a
+    // transaction. True when `whileClosed` succeeded and the file is open.
+    bool reopen(const std::function<bool()> &whileClosed);
+
+signals:
+    // The file was opened again by reopen(); what was read from it may be stale.
+    void reopened();
 
 private:
     friend class CTransaction;

@@ -1,0 +1,3 @@
+list(APPEND GARVO_CORE_SOURCES
+    ${GARVO_AREA_DIR}/backup.cpp
+)
