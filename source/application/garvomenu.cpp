@@ -1,5 +1,7 @@
 #include "application/garvomenu.h"
 
+#include "modules/backup/backupactions.h"
+
 #include <QCoreApplication>
 #include <QMainWindow>
 #include <QMenu>
@@ -8,6 +10,9 @@
 CGarvoMenu::CGarvoMenu(QMainWindow *parent) : QObject(parent), m_menu(new QMenu(tr("Garvo"), parent))
 {
     m_newVehicleAction = m_menu->addAction(tr("New Vehicle"), this, &CGarvoMenu::slotNewVehicle);
+    m_menu->addSeparator();
+    m_backUpAction = m_menu->addAction(tr("&Back up now..."), this, &CGarvoMenu::slotBackUpNow);
+    m_restoreAction = m_menu->addAction(tr("&Restore from backup..."), this, &CGarvoMenu::slotRestoreBackup);
     m_menu->addSeparator();
     m_exitAction = m_menu->addAction(tr("Exit"), this, &CGarvoMenu::slotExit);
 
@@ -31,6 +36,8 @@ void CGarvoMenu::retranslate()
 {
     m_menu->setTitle(tr("Garvo"));
     m_newVehicleAction->setText(tr("New Vehicle"));
+    m_backUpAction->setText(tr("&Back up now..."));
+    m_restoreAction->setText(tr("&Restore from backup..."));
     m_exitAction->setText(tr("Exit"));
 }
 
@@ -43,4 +50,14 @@ void CGarvoMenu::slotNewVehicle()
 void CGarvoMenu::slotExit()
 {
     QCoreApplication::quit();
+}
+
+void CGarvoMenu::slotBackUpNow()
+{
+    backUpNow(m_menu->parentWidget());
+}
+
+void CGarvoMenu::slotRestoreBackup()
+{
+    restoreFromBackup(m_menu->parentWidget());
 }

@@ -20,10 +20,14 @@ public:
 
 public slots:
     void slotNewVehicle();
+    void slotBackUpNow();
+    void slotRestoreBackup();
     void slotExit();
 
 private:
     QMenu *m_menu = nullptr;
     QAction *m_newVehicleAction = nullptr;
+    QAction *m_backUpAction = nullptr;
+    QAction *m_restoreAction = nullptr;
     QAction *m_exitAction = nullptr;
 };

@@ -6,6 +6,7 @@
 #include "application/qtsingleapplication.h"
 #include "database/database.h"
 #include "database/settings.h"
+#include "modules/backup/backupactions.h"
 #include "modules/updater/garvoupdater.h"
 #include "setup/applicationsetupwizarddialog.h"
 #include "utility/prompt.h"
@@ -79,6 +80,7 @@ int runGarvo(int argc, char *argv[])
         window->show();
 
     app->setActivationWindow(window.get(), true);
+    runDailyBackup(window.get());
 
     if (!CSettings::instance()->value(InitialSetupDoneKey, false).toBool()) {
         // Not finished: the flag stays unset, so the wizard comes again next time.

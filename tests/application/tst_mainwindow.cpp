@@ -126,7 +126,8 @@ private slots:
         QTest::addColumn<QString>("title");
         QTest::addColumn<QStringList>("expected");
         QTest::newRow("application menu first")
-            << 0 << "Garvo" << QStringList{"New Vehicle", "-", "Exit"};
+            << 0 << "Garvo"
+            << QStringList{"New Vehicle", "-", "&Back up now...", "&Restore from backup...", "-", "Exit"};
         QTest::newRow("options menu")
             << 1 << "Options" << QStringList{"Edit Vehicle &Types...", "-", "&Options"};
         QTest::newRow("help menu")

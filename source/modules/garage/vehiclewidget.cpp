@@ -1,6 +1,7 @@
 #include "modules/garage/vehiclewidget.h"
 
 #include "database/tablevehicle.h"
+#include "modules/backup/backupactions.h"
 #include "modules/garage/vehicleinfomenu.h"
 #include "modules/vehicle/vehicledialog.h"
 #include "modules/vehicle/vehiclemodule.h"
@@ -151,6 +152,8 @@ void CVehicleWidget::slotDelete()
                                  tr("All data for this vehicle will be lost!!!"),
                                  QMessageBox::Yes | QMessageBox::No)
         != QMessageBox::Yes)
+        return;
+    if (!backUpBeforeChange(this, CBackupFile::BeforeVehicleDeletion))
         return;
     if (!table->removeVehicle(id)) {
         // Nothing was deleted: the card, hidden by the cascade, comes back.

@@ -1,6 +1,8 @@
 #include "modules/updater/garvoupdater.h"
 
 #include "application/commandline.h"
+#include "database/database.h"
+#include "modules/backup/backupactions.h"
 #include "utility/message.h"
 #include "utility/utility.h"
 
@@ -72,6 +74,9 @@ bool GarvoUpdater::installUpdate()
 {
     const QString program = QCoreApplication::applicationFilePath();
     const QString installationFolder = Utility::applicationDirectory();
+    // The new version may rewrite the records: keep them as they are.
+    if (!backUpBeforeChange(nullptr, CBackupFile::BeforeUpdate, CDatabase::defaultPath()))
+        return false;
     if (!installFiles(program, installationFolder))
         return false;
 
