@@ -17,6 +17,8 @@ libquazip1-qt5-dev
 xvfb
 xauth
 fonts-dejavu-core
+desktop-file-utils
+appstream
 "
 
 missing=""

@@ -108,6 +108,10 @@ BW_ICONS = {
 
 written = []
 
+# The desktop id: .desktop file, metainfo and icon names.
+APP_ID = "example.kestrelrow.garvo"
+DESKTOP_ICON_SIZES = [16, 22, 24, 32, 48, 64, 128, 256]
+
 
 def mix(colour, other, amount):
     a = [int(colour[i:i + 2], 16) for i in (1, 3, 5)]
@@ -140,19 +144,23 @@ def small_icon(glyph_name, colour, size, path):
            '<path fill="%s" d="%s"/></svg>' % (size, size, colour, glyph(glyph_name)), path)
 
 
-def badge_icon(glyph_name, colour, size, path):
+def badge_svg(glyph_name, colour, size):
     top = mix(colour, "#FFFFFF", 0.22)
     bottom = mix(colour, "#000000", 0.12)
-    render('<svg xmlns="http://www.w3.org/2000/svg" width="{s}" height="{s}" viewBox="0 0 100 100">'
-           '<defs><linearGradient id="g" x1="0" y1="0" x2="0" y2="1">'
-           '<stop offset="0" stop-color="{top}"/><stop offset="1" stop-color="{bottom}"/>'
-           '</linearGradient></defs>'
-           '<rect x="4" y="5.5" width="92" height="92" rx="21" fill="#000" fill-opacity="0.16"/>'
-           '<rect x="4" y="3" width="92" height="92" rx="21" fill="url(#g)"/>'
-           '<rect x="4.75" y="3.75" width="90.5" height="90.5" rx="20.25" fill="none" '
-           'stroke="#FFF" stroke-opacity="0.25" stroke-width="1.5"/>'
-           '<g transform="translate(19.4 17.4) scale(2.55)"><path fill="#FFF" d="{d}"/></g>'
-           '</svg>'.format(s=size, top=top, bottom=bottom, d=glyph(glyph_name)), path)
+    return ('<svg xmlns="http://www.w3.org/2000/svg" width="{s}" height="{s}" viewBox="0 0 100 100">'
+            '<defs><linearGradient id="g" x1="0" y1="0" x2="0" y2="1">'
+            '<stop offset="0" stop-color="{top}"/><stop offset="1" stop-color="{bottom}"/>'
+            '</linearGradient></defs>'
+            '<rect x="4" y="5.5" width="92" height="92" rx="21" fill="#000" fill-opacity="0.16"/>'
+            '<rect x="4" y="3" width="92" height="92" rx="21" fill="url(#g)"/>'
+            '<rect x="4.75" y="3.75" width="90.5" height="90.5" rx="20.25" fill="none" '
+            'stroke="#FFF" stroke-opacity="0.25" stroke-width="1.5"/>'
+            '<g transform="translate(19.4 17.4) scale(2.55)"><path fill="#FFF" d="{d}"/></g>'
+            '</svg>'.format(s=size, top=top, bottom=bottom, d=glyph(glyph_name)))
+
+
+def badge_icon(glyph_name, colour, size, path):
+    render(badge_svg(glyph_name, colour, size), path)
 
 
 def icon(glyph_name, colour, size, path):
@@ -253,7 +261,18 @@ def main():
     spinner("images/working.gif")
     spinner("images/wizard-working-icon.gif")
 
-    files = sorted(written + ["stylesheet/application-stylesheet.css", "doc/license-agreement.txt"])
+    # The application icon for desktops, installed into the hicolor theme:
+    # the logo badge at every usual size, and as SVG. Not compiled in.
+    theme = "desktop/icons/hicolor/"
+    for size in DESKTOP_ICON_SIZES:
+        badge_icon("car-wrench", BRAND, size, theme + "%dx%d/apps/%s.png" % (size, size, APP_ID))
+    scalable = os.path.join(OUT, theme + "scalable/apps/%s.svg" % APP_ID)
+    os.makedirs(os.path.dirname(scalable), exist_ok=True)
+    with open(scalable, "w", encoding="utf-8") as f:
+        f.write(badge_svg("car-wrench", BRAND, 256) + "\n")
+
+    compiled_in = [path for path in written if not path.startswith("desktop/")]
+    files = sorted(compiled_in + ["stylesheet/application-stylesheet.css", "doc/license-agreement.txt"])
     with open(os.path.join(OUT, "resources.qrc"), "w", encoding="utf-8") as f:
         f.write("<!DOCTYPE RCC>\n<RCC version=\"1.0\">\n    <qresource prefix=\"/resource\">\n")
         for path in files:

@@ -1,5 +1,6 @@
 #include "application/framework.h"
 
+#include "application/applicationicon.h"
 #include "database/database.h"
 #include "database/settings.h"
 #include "utility/utility.h"
@@ -17,7 +18,7 @@ void initFramework(QWidget *mainWindow)
     settings = new CSettings(database);
 
     auto *tray = new CTrayIcon;
-    tray->setIcon(QIcon(QStringLiteral(":resource/icons/logo.png")));
+    tray->setIcon(applicationIcon());
     tray->setMainWindow(mainWindow);
     tray->applyConfiguration();
 }

@@ -3,6 +3,7 @@ list(APPEND GARVO_GUI_SOURCES
     ${GARVO_AREA_DIR}/module.cpp
     ${GARVO_AREA_DIR}/modulecontainer.cpp
     ${GARVO_AREA_DIR}/appmw.cpp
+    ${GARVO_AREA_DIR}/applicationicon.cpp
     ${GARVO_AREA_DIR}/components.cpp
     ${GARVO_AREA_DIR}/footerinfowidget.cpp
     ${GARVO_AREA_DIR}/garagebutton.cpp

@@ -1,6 +1,7 @@
 #include "application/startup.h"
 
 #include "application/appmw.h"
+#include "application/applicationicon.h"
 #include "application/commandline.h"
 #include "application/configuration.h"
 #include "application/qtsingleapplication.h"
@@ -13,6 +14,7 @@
 #include "utility/utility.h"
 
 #include <QCoreApplication>
+#include <QGuiApplication>
 #include <QDir>
 
 #include <memory>
@@ -51,6 +53,9 @@ int runGarvo(int argc, char *argv[])
     QCoreApplication::setApplicationVersion(QStringLiteral("2.1.1.9"));
     QCoreApplication::setOrganizationName(QStringLiteral("Kestrel Row"));
     QCoreApplication::setOrganizationDomain(QStringLiteral("kestrelrow.example"));
+    // Window class "Garvo" (the application name) and this id tie the windows to the desktop entry.
+    QGuiApplication::setDesktopFileName(applicationDesktopId());
+    QGuiApplication::setWindowIcon(applicationIcon());
 
     const CommandLine::Switches switches = CommandLine::match(QCoreApplication::arguments());
     if (switches.installUpdate()) {
