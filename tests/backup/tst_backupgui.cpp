@@ -82,7 +82,10 @@ private slots:
         QCOMPARE(good->text(CRestoreBackupDialog::Vehicles), QStringLiteral("1"));
         QVERIFY(!broken->toolTip(0).isEmpty());
 
-        // The damaged copy cannot be picked.
+        // The newest copy that can be restored is picked to begin with;
+        // the damaged one cannot be picked at all.
+        QCOMPARE(list->selectedItems(), QList<QTreeWidgetItem *>{good});
+        list->clearSelection();
         list->setCurrentItem(broken);
         QVERIFY(list->selectedItems().isEmpty());
         QVERIFY(!dialog.restoreButton()->isEnabled());

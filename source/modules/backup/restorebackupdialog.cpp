@@ -58,7 +58,7 @@ CRestoreBackupDialog::CRestoreBackupDialog(const CBackupStore &store, QWidget *p
     layout->addLayout(buttons);
 
     retranslate();
-    resize(820, 440);
+    resize(900, 440);
 }
 
 void CRestoreBackupDialog::retranslate()
@@ -100,7 +100,7 @@ void CRestoreBackupDialog::populate()
         auto *item = new QTreeWidgetItem(m_list);
         item->setData(Taken, FileIndexRole, i);
         item->setText(Taken, file.takenAt().toString(Utility::dateTimeFormat()));
-        item->setText(Size, locale.formattedDataSize(contents.size));
+        item->setText(Size, locale.formattedDataSize(contents.size, 1));
         if (contents.intact) {
             item->setText(Reason, reasonText(file.reason()));
             const int counts[] = {contents.vehicles, contents.fuelEntries, contents.services, contents.expenses,
@@ -119,6 +119,15 @@ void CRestoreBackupDialog::populate()
         item->setTextAlignment(Size, Qt::AlignRight | Qt::AlignVCenter);
     }
     QApplication::restoreOverrideCursor();
+
+    // The newest copy that can be restored is picked to begin with.
+    for (int row = 0; row < m_list->topLevelItemCount(); ++row) {
+        QTreeWidgetItem *item = m_list->topLevelItem(row);
+        if (item->flags() & Qt::ItemIsSelectable) {
+            m_list->setCurrentItem(item);
+            break;
+        }
+    }
 
     const QString folder = QDir::toNativeSeparators(m_store.folder());
     m_intro->setText(m_files.isEmpty()
