@@ -163,7 +163,7 @@ bool CBackupFile::isNewerThan(const CBackupFile &other) const
 
 // CBackupContents
 
-CBackupContents CBackupContents::inspect(const QString &path)
+CBackupContents CBackupContents::inspect(const QString &path, Check check)
 {
     CBackupContents contents;
     const QFileInfo info(path);
@@ -179,7 +179,7 @@ CBackupContents CBackupContents::inspect(const QString &path)
         return contents;
     }
     QSqlQuery query(connection.database());
-    if (!query.exec(QStringLiteral("PRAGMA integrity_check"))) {
+    if (!query.exec(check == Full ? QStringLiteral("PRAGMA integrity_check") : QStringLiteral("PRAGMA quick_check"))) {
         contents.problem = errorOf(query);
         return contents;
     }

@@ -96,7 +96,8 @@ void CRestoreBackupDialog::populate()
     const QLocale locale;
     for (int i = 0; i < m_files.size(); ++i) {
         const CBackupFile &file = m_files.at(i);
-        const CBackupContents contents = CBackupContents::inspect(file.path());
+        // Restoring runs the full check on the chosen copy.
+        const CBackupContents contents = CBackupContents::inspect(file.path(), CBackupContents::Quick);
         auto *item = new QTreeWidgetItem(m_list);
         item->setData(Taken, FileIndexRole, i);
         item->setText(Taken, file.takenAt().toString(Utility::dateTimeFormat()));
