@@ -30,15 +30,15 @@ const QString PartialSuffix = QStringLiteral(".partial");
 struct ReasonToken
 {
     CBackupFile::Reason reason;
-    QLatin1String token;
+    const char *token;
 };
 
 constexpr ReasonToken ReasonTokens[] = {
-    {CBackupFile::Daily, QLatin1String("daily")},
-    {CBackupFile::BeforeVehicleDeletion, QLatin1String("vehicle-deletion")},
-    {CBackupFile::BeforeUpdate, QLatin1String("update")},
-    {CBackupFile::BeforeRestore, QLatin1String("restore")},
-    {CBackupFile::OtherReason, QLatin1String("other")},
+    {CBackupFile::Daily, "daily"},
+    {CBackupFile::BeforeVehicleDeletion, "vehicle-deletion"},
+    {CBackupFile::BeforeUpdate, "update"},
+    {CBackupFile::BeforeRestore, "restore"},
+    {CBackupFile::OtherReason, "other"},
 };
 
 // A read-only connection of its own on one file, removed with the object.
@@ -133,7 +133,7 @@ CBackupFile CBackupFile::fromPath(const QString &path)
         return file;
     file.m_path = path;
     for (const ReasonToken &entry : ReasonTokens) {
-        if (match.captured(2) == entry.token)
+        if (match.captured(2) == QLatin1String(entry.token))
             file.m_reason = entry.reason;
     }
     if (match.capturedLength(3) > 0)
@@ -146,7 +146,7 @@ QString CBackupFile::fileName(const QDateTime &takenAt, Reason reason, int seque
     QString token;
     for (const ReasonToken &entry : ReasonTokens) {
         if (entry.reason == reason)
-            token = entry.token;
+            token = QLatin1String(entry.token);
     }
     QString name = QStringLiteral("garvo-") + takenAt.toString(DateTimeFormat) + QLatin1Char('-') + token;
     if (sequence > 1)
@@ -179,7 +179,8 @@ CBackupContents CBackupContents::inspect(const QString &path, Check check)
         return contents;
     }
     QSqlQuery query(connection.database());
-    if (!query.exec(check == Full ? QStringLiteral("PRAGMA integrity_check") : QStringLiteral("PRAGMA quick_check"))) {
+    const QString pragma = check == Full ? QStringLiteral("PRAGMA integrity_check") : QStringLiteral("PRAGMA quick_check");
+    if (!query.exec(pragma)) {
         contents.problem = errorOf(query);
         return contents;
     }
