@@ -1,16 +1,15 @@
 #include "reports/vehicleexpensecalculator.h"
 
 #include "currency/currency.h"
-#include "database/database.h"
 #include "database/odometerlog.h"
 #include "database/tableexpense.h"
 #include "database/tablefuellog.h"
 #include "database/tablesession.h"
+#include "database/totals.h"
 #include "modules/options/units.h"
 #include "utility/utility.h"
 
 #include <QLocale>
-#include <QSqlQuery>
 
 namespace {
 
@@ -222,43 +221,35 @@ QString CVehicleExpenseCalculator::bucketExpression(const QString &dateColumn, Q
 
 void CVehicleExpenseCalculator::addCosts(const Source &source, QVector<double> &costs) const
 {
-    if (!source.table || !source.table->database())
+    if (!source.table)
         return;
-    // Both the table's vehicle and date columns have the same index in the
-    // three cost tables.
+    // The vehicle and date columns have the same index in the three tables.
     const QString dateColumn = source.table->column(CTableFuelLog::Date);
     QVariantList bindings;
     const QString bucket = bucketExpression(dateColumn, bindings);
     bindings << m_vehicle.id() << m_start.toString(DayFormat) << m_end.toString(DayFormat);
-    // Amounts are stored as text; they are summed as numbers.
-    const QString sql = QStringLiteral("SELECT %1 AS bucket, TOTAL(CAST(%2 AS REAL)) FROM %3 "
-                                       "WHERE %4 = ? AND %5 >= ? AND %5 <= ? GROUP BY bucket")
-                            .arg(bucket, source.table->column(source.amountColumn), source.table->tableName(),
-                                 source.table->column(CTableFuelLog::VehicleId), dateColumn);
-    QSqlQuery query;
-    if (!source.table->database()->exec(query, sql, bindings))
-        return;
-    while (query.next()) {
-        if (query.value(0).isNull())
+    const QList<QVariantList> rows = Totals::select(
+        source.table, {bucket + QStringLiteral(" AS bucket"), Totals::centsSum(source.table->column(source.amountColumn))},
+        QStringLiteral("%1 = ? AND %2 >= ? AND %2 <= ?").arg(source.table->column(CTableFuelLog::VehicleId), dateColumn),
+        bindings, QStringLiteral("bucket"));
+    for (const QVariantList &row : rows) {
+        // A stored date that is no date has no bucket.
+        if (row.at(0).isNull())
             continue;
-        const qint64 index = query.value(0).toLongLong();
-        if (index < 0 || index >= costs.size())
-            continue;
-        costs[int(index)] += query.value(1).toDouble();
+        const qint64 index = row.at(0).toLongLong();
+        if (index >= 0 && index < costs.size())
+            costs[int(index)] += Totals::fromCents(row.at(1));
     }
 }
 
 double CVehicleExpenseCalculator::lifetimeCost(const Source &source) const
 {
-    if (!source.table || !source.table->database())
+    if (!source.table)
         return 0.0;
-    const QString sql = QStringLiteral("SELECT TOTAL(CAST(%1 AS REAL)) FROM %2 WHERE %3 = ?")
-                            .arg(source.table->column(source.amountColumn), source.table->tableName(),
-                                 source.table->column(CTableFuelLog::VehicleId));
-    QSqlQuery query;
-    if (!source.table->database()->exec(query, sql, {m_vehicle.id()}) || !query.next())
-        return 0.0;
-    return query.value(0).toDouble();
+    const QList<QVariantList> rows =
+        Totals::select(source.table, {Totals::centsSum(source.table->column(source.amountColumn))},
+                       QStringLiteral("%1 = ?").arg(source.table->column(CTableFuelLog::VehicleId)), {m_vehicle.id()});
+    return rows.isEmpty() ? 0.0 : Totals::fromCents(rows.first().at(0));
 }
 
 QString CVehicleExpenseCalculator::totalText() const

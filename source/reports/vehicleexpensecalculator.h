@@ -15,8 +15,8 @@ class CTable;
 // time bucket (days, weeks, months or years, chosen from the length of the
 // period), with per-bucket totals, the bucket labels of the chart and the
 // table, and the footer texts. Each cost source is read with one aggregate
-// query that groups in the database, so a computation reads at most one row
-// per bucket and source.
+// query that groups in the database and adds the amounts in whole cents, so a
+// computation reads at most one row per bucket and source.
 //
 // Bucket i of a period covers, for days, the i-th day from the start; for
 // weeks, the i-th run of seven days from the start; for months and years, the
