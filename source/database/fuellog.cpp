@@ -106,19 +106,24 @@ FuelLogSummary CFuelLog::summarize(const QList<CFuelLog> &entries, int fuelType,
     return summary;
 }
 
-QList<FuelLogSummary> CFuelLog::summarizeVehicle(const CVehicle &vehicle)
+QList<FuelLogSummary> CFuelLog::summarizeVehicle(const CVehicle &vehicle, const QDate &start, const QDate &end)
 {
     QList<FuelLogSummary> summaries = {FuelLogSummary(), FuelLogSummary()};
     CTableFuelLog *table = CTableFuelLog::instance();
     if (table) {
         const QString fuelType = table->column(CTableFuelLog::FuelType);
+        QString where = QStringLiteral("%1=? AND %2 IN (1, 2)").arg(table->column(CTableFuelLog::VehicleId), fuelType);
+        QVariantList bindings{vehicle.id()};
+        if (start.isValid() && end.isValid()) {
+            where += QStringLiteral(" AND %1>=? AND %1<=?").arg(table->column(CTableFuelLog::Date));
+            bindings << start.toString(QStringLiteral("yyyy-MM-dd")) << end.toString(QStringLiteral("yyyy-MM-dd"));
+        }
         const QList<QVariantList> rows = Totals::select(
             table,
             {fuelType, Totals::count(), Totals::sum(table->column(CTableFuelLog::Distance)),
              Totals::centsSum(table->column(CTableFuelLog::Quantity)),
              Totals::centsSum(table->column(CTableFuelLog::TotalCost))},
-            QStringLiteral("%1=? AND %2 IN (1, 2)").arg(table->column(CTableFuelLog::VehicleId), fuelType),
-            {vehicle.id()}, fuelType);
+            where, bindings, fuelType);
         for (const QVariantList &row : rows) {
             FuelLogSummary &summary = summaries[row.at(0).toInt() - 1];
             summary.count = row.at(1).toInt();

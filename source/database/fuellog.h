@@ -3,6 +3,7 @@
 #include "database/basefuellog.h"
 
 #include <QCoreApplication>
+#include <QDate>
 #include <QList>
 #include <QString>
 
@@ -44,9 +45,13 @@ public:
     // vehicle); efficiency and texts use the vehicle `vehicleId`.
     static FuelLogSummary summarize(const QList<CFuelLog> &entries, int fuelType, int vehicleId);
     // The same totals and texts for the vehicle's fuel 1 (first) and fuel 2
-    // (second), read with one grouped aggregate query, no record loaded.
+    // (second), read with one grouped aggregate query, no record loaded;
+    // with both dates valid, of the entries from `start` to `end` only.
     // Both are "None entries" when the query fails.
-    static QList<FuelLogSummary> summarizeVehicle(const CVehicle &vehicle);
+    static QList<FuelLogSummary> summarizeVehicle(const CVehicle &vehicle, const QDate &start = QDate(),
+                                                  const QDate &end = QDate());
+    // Efficiency and texts of `summary`, whose sums are set.
+    static void describe(FuelLogSummary &summary, const CVehicle &vehicle, int fuelType);
 
     // The vehicle's first fuel name for fuel type 1, otherwise the second.
     static QString fuelName(const CVehicle &vehicle, int fuelType);
@@ -61,8 +66,4 @@ public:
     // "<fuel name>: <quantity> <volume unit> | <total cost>", the text of the
     // entry's odometer reading.
     QString readingDescription(const CVehicle &vehicle) const;
-
-private:
-    // Efficiency and texts of `summary`, whose sums are set.
-    static void describe(FuelLogSummary &summary, const CVehicle &vehicle, int fuelType);
 };

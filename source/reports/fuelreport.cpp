@@ -2,11 +2,8 @@
 
 #include "database/database.h"
 #include "database/tablefuellog.h"
-#include "database/vehicle.h"
 
-#include <QDateTime>
 #include <QSqlQuery>
-#include <QSqlRecord>
 
 #include <cmath>
 
@@ -14,23 +11,22 @@ namespace {
 
 const QString DayFormat = QStringLiteral("yyyy-MM-dd");
 
-// The entries a query on the fuel table selects ("SELECT * ..."), in its
-// order; empty when it fails.
-QList<CFuelLog> readEntries(CTableFuelLog *table, const QString &where, const QVariantList &bindings)
+// Appends the points a query on the fuel table selects, in its order.
+void readPoints(CTableFuelLog *table, const QString &where, const QVariantList &bindings,
+                QVector<CFuelReport::Point> &points)
 {
-    QList<CFuelLog> entries;
-    if (!table || !table->database())
-        return entries;
+    const QString sql = QStringLiteral("SELECT %1, %2, %3, %4 FROM %5 WHERE ")
+                            .arg(table->column(CTableFuelLog::Date), table->column(CTableFuelLog::FuelType),
+                                 table->column(CTableFuelLog::Odometer), table->column(CTableFuelLog::Efficiency),
+                                 table->tableName())
+                        + where;
     QSqlQuery query;
-    if (!table->database()->exec(query, QStringLiteral("SELECT * FROM %1 WHERE ").arg(table->tableName()) + where,
-                                 bindings))
-        return entries;
+    if (!table->database() || !table->database()->exec(query, sql, bindings))
+        return;
     while (query.next()) {
-        CFuelLog entry;
-        entry.load(query.record());
-        entries.append(entry);
+        points.append({QDate::fromString(query.value(0).toString(), Qt::ISODate), query.value(1).toInt(),
+                       query.value(2).toInt(), query.value(3).toDouble()});
     }
-    return entries;
 }
 
 // Lowest to highest (one unit wide for a single value) with a twentieth of
@@ -49,9 +45,10 @@ CFuelReport::Range padded(bool any, double lowest, double highest)
 
 void CFuelReport::load(const CVehicle &vehicle, const QDate &start, const QDate &end)
 {
-    m_vehicleId = vehicle.id();
-    m_entries.clear();
-    m_periodEntries.clear();
+    m_vehicle = vehicle;
+    m_points.clear();
+    m_periodCount = 0;
+    m_summaries = CFuelLog::summarizeVehicle(vehicle, start, end);
     CTableFuelLog *table = CTableFuelLog::instance();
     if (!table)
         return;
@@ -62,12 +59,9 @@ void CFuelReport::load(const CVehicle &vehicle, const QDate &start, const QDate 
     const QString startDay = start.toString(DayFormat);
     const QString endDay = end.toString(DayFormat);
 
-    m_periodEntries = readEntries(table,
-                                  QStringLiteral("%1 = ? AND %2 >= ? AND %2 <= ? ORDER BY %3")
-                                      .arg(vehicleColumn, date, odometer),
-                                  {m_vehicleId, startDay, endDay});
-    m_periodCount = m_periodEntries.size();
-    m_entries = m_periodEntries;
+    readPoints(table, QStringLiteral("%1 = ? AND %2 >= ? AND %2 <= ? ORDER BY %3").arg(vehicleColumn, date, odometer),
+               {vehicle.id(), startDay, endDay}, m_points);
+    m_periodCount = m_points.size();
 
     QList<int> fuels;
     if (vehicle.fuelSystemType() == 1 || vehicle.fuelSystemType() == 2)
@@ -76,29 +70,31 @@ void CFuelReport::load(const CVehicle &vehicle, const QDate &start, const QDate 
         fuels << 2;
     const QString neighbour = QStringLiteral("%1 = ? AND %2 = ? AND %3 %4 ? ORDER BY %5 %6 LIMIT 1");
     for (int fuel : qAsConst(fuels)) {
-        m_entries += readEntries(table,
-                                 neighbour.arg(vehicleColumn, fuelColumn, date, QStringLiteral(">"), odometer,
-                                               QStringLiteral("ASC")),
-                                 {m_vehicleId, fuel, endDay});
+        readPoints(table,
+                   neighbour.arg(vehicleColumn, fuelColumn, date, QStringLiteral(">"), odometer, QStringLiteral("ASC")),
+                   {vehicle.id(), fuel, endDay}, m_points);
     }
     for (int fuel : qAsConst(fuels)) {
-        const QList<CFuelLog> before = readEntries(table,
-                                                   neighbour.arg(vehicleColumn, fuelColumn, date, QStringLiteral("<"),
-                                                                 odometer, QStringLiteral("DESC")),
-                                                   {m_vehicleId, fuel, startDay});
+        QVector<Point> before;
+        readPoints(table,
+                   neighbour.arg(vehicleColumn, fuelColumn, date, QStringLiteral("<"), odometer, QStringLiteral("DESC")),
+                   {vehicle.id(), fuel, startDay}, before);
         if (!before.isEmpty())
-            m_entries.prepend(before.first());
+            m_points.prepend(before.first());
     }
 }
 
 FuelLogSummary CFuelReport::summary(int fuelType) const
 {
-    return CFuelLog::summarize(m_periodEntries, fuelType, m_vehicleId);
+    FuelLogSummary summary = m_summaries.value(fuelType - 1);
+    CFuelLog::describe(summary, m_vehicle, fuelType);
+    return summary;
 }
 
 double CFuelReport::dateKey(const QDate &date)
 {
-    return double(date.startOfDay().toSecsSinceEpoch());
+    // 2440588 is the Julian day of 1970-01-01.
+    return double((date.toJulianDay() - 2440588) * 86400);
 }
 
 CFuelReport::Range CFuelReport::dateRange(const QDate &start, const QDate &end)
@@ -106,37 +102,35 @@ CFuelReport::Range CFuelReport::dateRange(const QDate &start, const QDate &end)
     return {dateKey(start), dateKey(start.addDays(start.daysTo(end) + 3))};
 }
 
-CFuelReport::Range CFuelReport::odometerRange(const QList<CFuelLog> &entries, const Range &dates)
+CFuelReport::Range CFuelReport::odometerRange(const QVector<Point> &points, const Range &dates)
 {
     bool any = false;
     double lowest = 0.0;
     double highest = 0.0;
-    for (const CFuelLog &entry : entries) {
-        if (!entry.date().isValid())
+    for (const Point &point : points) {
+        if (!point.date.isValid())
             continue;
-        const double key = dateKey(entry.date());
+        const double key = dateKey(point.date);
         if (key < dates.lower || key > dates.upper)
             continue;
-        const double value = entry.odometer();
-        lowest = any ? qMin(lowest, value) : value;
-        highest = any ? qMax(highest, value) : value;
+        lowest = any ? qMin<double>(lowest, point.odometer) : point.odometer;
+        highest = any ? qMax<double>(highest, point.odometer) : point.odometer;
         any = true;
     }
     const Range range = padded(any, lowest, highest);
     return {std::trunc(range.lower), std::trunc(range.upper)};
 }
 
-CFuelReport::Range CFuelReport::efficiencyRange(const QList<CFuelLog> &entries, bool dualFuel)
+CFuelReport::Range CFuelReport::efficiencyRange(const QVector<Point> &points, bool dualFuel)
 {
     bool any = false;
     double lowest = 0.0;
     double highest = 0.0;
-    for (const CFuelLog &entry : entries) {
-        if (!entry.date().isValid() || (entry.fuelType() != 1 && !(dualFuel && entry.fuelType() == 2)))
+    for (const Point &point : points) {
+        if (!point.date.isValid() || (point.fuelType != 1 && !(dualFuel && point.fuelType == 2)))
             continue;
-        const double value = entry.efficiency();
-        lowest = any ? qMin(lowest, value) : value;
-        highest = any ? qMax(highest, value) : value;
+        lowest = any ? qMin(lowest, point.efficiency) : point.efficiency;
+        highest = any ? qMax(highest, point.efficiency) : point.efficiency;
         any = true;
     }
     return padded(any, lowest, highest);

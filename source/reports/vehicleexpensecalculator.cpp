@@ -200,13 +200,15 @@ QVector<CVehicleExpenseCalculator::Source> CVehicleExpenseCalculator::sources()
 
 QString CVehicleExpenseCalculator::bucketExpression(const QString &dateColumn, QVariantList &bindings) const
 {
+    // Years and months are read straight from the stored "yyyy-MM-dd" text;
+    // a text that is no date gives an index outside the period, or none.
     switch (m_grouping) {
     case Year:
         bindings << m_start.year();
-        return QStringLiteral("CAST(strftime('%Y', %1) AS INTEGER) - ?").arg(dateColumn);
+        return QStringLiteral("CAST(substr(%1, 1, 4) AS INTEGER) - ?").arg(dateColumn);
     case Month:
         bindings << m_start.year() << m_start.month();
-        return QStringLiteral("(CAST(strftime('%Y', %1) AS INTEGER) - ?) * 12 + CAST(strftime('%m', %1) AS INTEGER) - ?")
+        return QStringLiteral("(CAST(substr(%1, 1, 4) AS INTEGER) - ?) * 12 + CAST(substr(%1, 6, 2) AS INTEGER) - ?")
             .arg(dateColumn);
     case Week:
         // Whole weeks from the start, so a bucket's label covers its costs

@@ -302,33 +302,43 @@ private slots:
         QCOMPARE(calculator.ownershipCost(), 0.0);
     }
 
-    void fuelReportEntriesWithNeighbours()
+    void fuelReportPointsWithNeighbours()
     {
         const CVehicle car = addVehicle(2);
         const QDate start(2025, 3, 1);
         const QDate end(2025, 3, 31);
         addFuel(car, {2025, 1, 5}, 1, 500, 5.0, 1);
-        const int before1 = addFuel(car, {2025, 2, 5}, 1, 1000, 5.0, 1);
-        const int before2 = addFuel(car, {2025, 2, 6}, 1, 1100, 9.0, 2);
-        const int inside = addFuel(car, end, 1, 1500, 6.0, 1);
-        const int after1 = addFuel(car, {2025, 4, 2}, 1, 2000, 7.0, 1);
+        addFuel(car, {2025, 2, 5}, 1, 1000, 5.0, 1);   // last of fuel 1 before
+        addFuel(car, {2025, 2, 6}, 1, 1100, 9.0, 2);   // last of fuel 2 before
+        addFuel(car, start, 20.5, 1400, 6.0, 2);       // the start day counts
+        addFuel(car, end, 30.25, 1500, 6.0, 1);        // and so does the end day
+        addFuel(car, {2025, 4, 2}, 1, 2000, 7.0, 1);   // first of fuel 1 after
         addFuel(car, {2025, 4, 9}, 1, 2500, 7.0, 1);
-        const int after2 = addFuel(car, {2025, 4, 3}, 1, 2100, 8.0, 2);
+        addFuel(car, {2025, 4, 3}, 1, 2100, 8.0, 2);   // first of fuel 2 after
+        addFuel(addVehicle(2), end, 1, 1450, 6.0, 1);  // another vehicle's
 
         CFuelReport report;
         report.load(car, start, end);
-        QList<int> ids;
-        for (const CFuelLog &entry : report.entries())
-            ids << entry.id();
-        QCOMPARE(ids, QList<int>({before2, before1, inside, after1, after2}));
-        QCOMPARE(report.periodEntryCount(), 1);
+        QList<int> odometers;
+        for (const CFuelReport::Point &point : report.points())
+            odometers << point.odometer;
+        QCOMPARE(odometers, QList<int>({1100, 1000, 1400, 1500, 2000, 2100}));
+        QCOMPARE(report.points().at(3).date, end);
+        QCOMPARE(report.points().at(3).efficiency, 6.0);
+        QCOMPARE(report.periodPointCount(), 2);
         QCOMPARE(report.summary(1).count, 1);
-        QCOMPARE(report.summary(2).summaryText, QStringLiteral("None entries"));
+        QCOMPARE(report.summary(1).totalCost, 30.25);
+        QCOMPARE(report.summary(2).count, 1);
+        QVERIFY(report.summary(2).summaryText.endsWith(QStringLiteral("Total Cost: $ 20.50")));
+        // The texts follow a change of currency.
+        currency(QStringLiteral("EUR"));
+        QVERIFY(report.summary(2).summaryText.endsWith(QStringLiteral("Total Cost: 20,50 €")));
 
         // No entry in the period: the lines still join the neighbours.
-        report.load(car, {2025, 3, 1}, {2025, 3, 15});
-        QCOMPARE(report.entries().size(), 4);
-        QCOMPARE(report.periodEntryCount(), 0);
+        report.load(car, {2025, 3, 10}, {2025, 3, 15});
+        QCOMPARE(report.points().size(), 4);
+        QCOMPARE(report.periodPointCount(), 0);
+        QCOMPARE(report.summary(1).summaryText, QStringLiteral("None entries"));
     }
 
     void fuelReportAxes()
@@ -336,30 +346,26 @@ private slots:
         const QDate start(2025, 3, 1);
         const QDate end(2025, 3, 31);
         const CFuelReport::Range dates = CFuelReport::dateRange(start, end);
-        QCOMPARE(dates.lower, double(QDateTime(start, QTime(0, 0)).toSecsSinceEpoch()));
-        QCOMPARE(dates.upper, double(QDateTime(QDate(2025, 4, 3), QTime(0, 0)).toSecsSinceEpoch()));
+        QCOMPARE(dates.lower, double(QDateTime(start, QTime(0, 0), Qt::UTC).toSecsSinceEpoch()));
+        QCOMPARE(dates.upper, double(QDateTime(QDate(2025, 4, 3), QTime(0, 0), Qt::UTC).toSecsSinceEpoch()));
         // Keys are 64-bit: days before 1970 and after 2106 have their place.
+        QCOMPARE(CFuelReport::dateKey({1965, 5, 1}), double(QDateTime(QDate(1965, 5, 1), QTime(0, 0), Qt::UTC).toSecsSinceEpoch()));
+        QCOMPARE(CFuelReport::dateKey({2110, 1, 1}), double(QDateTime(QDate(2110, 1, 1), QTime(0, 0), Qt::UTC).toSecsSinceEpoch()));
         QVERIFY(CFuelReport::dateKey({1965, 5, 1}) < 0);
         QVERIFY(CFuelReport::dateKey({2110, 1, 1}) > 4294967296.0);
 
         const auto entry = [](const QDate &date, int odometer, double efficiency, int fuelType = 1) {
-            CFuelLog log;
-            log.setAutoSave(false);
-            log.setDate(date);
-            log.setOdometer(odometer);
-            log.setEfficiency(efficiency);
-            log.setFuelType(fuelType);
-            return log;
+            return CFuelReport::Point{date, fuelType, odometer, efficiency};
         };
         // One entry (on the end day, inside the axis): its value to one more,
         // padded by a twentieth; the readings truncated to whole numbers.
-        const QList<CFuelLog> single{entry(end, 1000, 6.5)};
+        const QVector<CFuelReport::Point> single{entry(end, 1000, 6.5)};
         COMPARE_RANGE(CFuelReport::efficiencyRange(single, false), 6.45, 7.55);
         COMPARE_RANGE(CFuelReport::odometerRange(single, dates), 999, 1001);
 
         // Readings outside the date axis do not widen the odometer axis; the
         // second fuel counts only for a dual-fuel vehicle.
-        const QList<CFuelLog> entries{entry({2025, 2, 1}, 100, 9.0), entry(start, 1000, 5.0),
+        const QVector<CFuelReport::Point> entries{entry({2025, 2, 1}, 100, 9.0), entry(start, 1000, 5.0),
                                       entry({2025, 3, 20}, 3000, 6.0, 2), entry({2025, 4, 3}, 3200, 4.0, 1),
                                       entry({2025, 4, 4}, 9000, 7.0)};
         COMPARE_RANGE(CFuelReport::odometerRange(entries, dates), 890, 3310);

@@ -1,7 +1,6 @@
 #include "modules/vehicle/vehicledetails/vehiclereport/vehiclefuelchart.h"
 
 #include "modules/vehicle/vehicledetails/vehiclereport/reportchartstyle.h"
-#include "reports/fuelreport.h"
 
 CVehicleFuelChart::CVehicleFuelChart(QWidget *parent) : QCustomPlot(parent)
 {
@@ -9,6 +8,8 @@ CVehicleFuelChart::CVehicleFuelChart(QWidget *parent) : QCustomPlot(parent)
 
     QSharedPointer<QCPAxisTickerDateTime> dates(new QCPAxisTickerDateTime);
     dates->setDateTimeFormat(QStringLiteral("dd.MMM"));
+    // The keys are UTC midnights (CFuelReport::dateKey()).
+    dates->setDateTimeSpec(Qt::UTC);
     xAxis->setTicker(dates);
     xAxis->setSubTicks(false);
     xAxis->setTickLength(0, 4);
@@ -36,23 +37,25 @@ void CVehicleFuelChart::setVehicle(const CVehicle &vehicle)
     retranslateUi();
 }
 
-void CVehicleFuelChart::updateChart(const QList<CFuelLog> &entries, const QDate &start, const QDate &end)
+void CVehicleFuelChart::updateChart(const QVector<CFuelReport::Point> &points, const QDate &start, const QDate &end)
 {
     const bool dualFuel = m_vehicle.fuelSystemType() == 2;
     QVector<double> odometerKeys, odometers;
     QVector<double> firstKeys, firstValues, secondKeys, secondValues;
-    for (const CFuelLog &entry : entries) {
-        if (!entry.date().isValid())
+    odometerKeys.reserve(points.size());
+    odometers.reserve(points.size());
+    for (const CFuelReport::Point &point : points) {
+        if (!point.date.isValid())
             continue;
-        const double key = CFuelReport::dateKey(entry.date());
+        const double key = CFuelReport::dateKey(point.date);
         odometerKeys.append(key);
-        odometers.append(entry.odometer());
-        if (entry.fuelType() == 1) {
+        odometers.append(point.odometer);
+        if (point.fuelType == 1) {
             firstKeys.append(key);
-            firstValues.append(entry.efficiency());
-        } else if (dualFuel && entry.fuelType() == 2) {
+            firstValues.append(point.efficiency);
+        } else if (dualFuel && point.fuelType == 2) {
             secondKeys.append(key);
-            secondValues.append(entry.efficiency());
+            secondValues.append(point.efficiency);
         }
     }
     m_odometerGraph->setData(odometerKeys, odometers);
@@ -68,9 +71,9 @@ void CVehicleFuelChart::updateChart(const QList<CFuelLog> &entries, const QDate 
 
     const CFuelReport::Range dates = CFuelReport::dateRange(start, end);
     xAxis->setRange(dates.lower, dates.upper);
-    const CFuelReport::Range odometer = CFuelReport::odometerRange(entries, dates);
+    const CFuelReport::Range odometer = CFuelReport::odometerRange(points, dates);
     yAxis2->setRange(odometer.lower, odometer.upper);
-    const CFuelReport::Range efficiency = CFuelReport::efficiencyRange(entries, dualFuel);
+    const CFuelReport::Range efficiency = CFuelReport::efficiencyRange(points, dualFuel);
     yAxis->setRange(efficiency.lower, efficiency.upper);
     replot(rpQueuedReplot);
 }

@@ -1,12 +1,12 @@
 #pragma once
 
-#include "database/fuellog.h"
 #include "database/vehicle.h"
+#include "reports/fuelreport.h"
 
 #include <qcustomplot.h>
 
 #include <QDate>
-#include <QList>
+#include <QVector>
 
 // The fuel report's chart over a date axis: the efficiency of each fuel's
 // entries as a step line on the left axis, and the odometer readings as a
@@ -20,8 +20,8 @@ public:
 
     // Copies the vehicle and names the graphs after its fuels.
     void setVehicle(const CVehicle &vehicle);
-    // Redraws from `entries` (in list order) for the period start to end.
-    void updateChart(const QList<CFuelLog> &entries, const QDate &start, const QDate &end);
+    // Redraws from the report's `points` for the period start to end.
+    void updateChart(const QVector<CFuelReport::Point> &points, const QDate &start, const QDate &end);
     void retranslateUi();
 
     QCPGraph *odometerGraph() const { return m_odometerGraph; }

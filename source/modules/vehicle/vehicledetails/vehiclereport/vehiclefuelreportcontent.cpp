@@ -71,7 +71,7 @@ void CVehicleFuelReportContent::refresh()
         return;
     m_chart->setVehicle(*vehicle());
     m_report.load(*vehicle(), m_startDate, m_endDate);
-    m_chart->updateChart(m_report.entries(), m_startDate, m_endDate);
+    m_chart->updateChart(m_report.points(), m_startDate, m_endDate);
     m_shown = {vehicle()->id(), m_startDate, m_endDate};
     retranslate();
 }
