@@ -1,7 +1,11 @@
 #include "database/odometerlog.h"
 
 #include "database/database.h"
+#include "database/tableexpense.h"
+#include "database/tablefuellog.h"
+#include "database/tablenote.h"
 #include "database/tableodometerlog.h"
+#include "database/tablesession.h"
 #include "database/transaction.h"
 #include "database/vehicle.h"
 
@@ -108,6 +112,34 @@ int COdometerLog::saveForParent(int parentType, int parentId, int vehicleId, con
     reading.setOdometer(odometer);
     reading.setDescription(description);
     return reading.save(false);
+}
+
+bool COdometerLog::removeParent(int parentType, int parentId)
+{
+    CTable *parents = nullptr;
+    switch (parentType) {
+    case FuelParent:
+        parents = CTableFuelLog::instance();
+        break;
+    case ServiceParent:
+        parents = CTableSession::instance();
+        break;
+    case ExpenseParent:
+        parents = CTableExpense::instance();
+        break;
+    case NoteParent:
+        parents = CTableNote::instance();
+        break;
+    default:
+        break;
+    }
+    CTableOdometerLog *readings = CTableOdometerLog::instance();
+    if (!parents || !readings || parentId == 0)
+        return false;
+    CTransaction transaction(readings->database());
+    if (!transaction.isActive() || readings->detachParent(parentType, parentId) < 0 || !parents->remove(parentId))
+        return false;
+    return transaction.commit();
 }
 
 int COdometerLog::estimatedOdometer(const QDate &date, int vehicleId)

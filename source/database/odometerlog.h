@@ -43,6 +43,13 @@ public:
     static int saveForParent(int parentType, int parentId, int vehicleId, const QDate &date,
                              int odometer, const QString &description = QString());
 
+    // Deletes a fuel entry, service session, expense or note of the given
+    // kind and keeps its reading as one entered by hand, both in one
+    // transaction (joining the caller's when one is open). SQLite hands the
+    // deleted id to the next new row, which would otherwise adopt the
+    // reading. False when either step fails; then nothing changed.
+    static bool removeParent(int parentType, int parentId);
+
     // The reading interpolated for a day on which none was taken, from the
     // nearest readings on or before and on or after it; always between the
     // two. 0 when the vehicle has no dated reading or `date` is invalid.

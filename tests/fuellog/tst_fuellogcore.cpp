@@ -257,6 +257,25 @@ private slots:
         QCOMPARE(rows(QStringLiteral("odometerlog")), 1);
     }
 
+    // The newest entry deleted, a new one saved (SQLite gives it the same id):
+    // every other reading stays where it was.
+    void newEntryAfterDeletingTheNewestLeavesOtherReadings()
+    {
+        const CVehicle car = addVehicle(1);
+        const CVehicle other = addVehicle(1);
+        addEntry(car, 1, 1000);
+        const int newest = addEntry(car, 1, 1500);
+        const int reading = COdometerLog::byParent(COdometerLog::FuelParent, newest).id();
+
+        QVERIFY(COdometerLog::removeParent(COdometerLog::FuelParent, newest));
+        QCOMPARE(addEntry(other, 1, 300), newest);
+        const COdometerLog kept(reading);
+        QCOMPARE(kept.vehicleId(), car.id());
+        QCOMPARE(kept.odometer(), 1500);
+        QVERIFY(COdometerLog::byParent(COdometerLog::FuelParent, newest).id() != reading);
+        QCOMPARE(COdometerLog::byParent(COdometerLog::FuelParent, newest).odometer(), 300);
+    }
+
     void deletingTheVehicleRemovesItsEntriesOneByOne()
     {
         const CVehicle car = addVehicle(2);

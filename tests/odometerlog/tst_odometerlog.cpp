@@ -2,7 +2,11 @@
 #include "readings.h"
 #include "testsupport.h"
 
+#include "database/tableexpense.h"
+#include "database/tablefuellog.h"
+#include "database/tablenote.h"
 #include "database/tableodometerlog.h"
+#include "database/tablesession.h"
 #include "database/tablevehicle.h"
 #include "database/transaction.h"
 
@@ -142,6 +146,50 @@ private slots:
         QCOMPARE(COdometerLog::saveForParent(COdometerLog::FuelParent, 0, vehicleId, day, 10), 0);
         QCOMPARE(COdometerLog::saveForParent(COdometerLog::VehicleParent, 5, vehicleId, day, 10), 0);
         QCOMPARE(readingCount(), 2);
+    }
+
+    // Every record kind with a reading: deleting the record keeps the reading
+    // as one entered by hand, so the next row that gets the same id does not
+    // take it over; a failed delete changes nothing.
+    void deletedRecordLeavesItsReadingDetached()
+    {
+        const int vehicleId = addVehicle(0);
+        const QDate day(2023, 3, 4);
+        const struct
+        {
+            int kind;
+            CTable *table;
+        } kinds[] = {{COdometerLog::FuelParent, CTableFuelLog::instance()},
+                     {COdometerLog::ServiceParent, CTableSession::instance()},
+                     {COdometerLog::ExpenseParent, CTableExpense::instance()},
+                     {COdometerLog::NoteParent, CTableNote::instance()}};
+        for (const auto &kind : kinds) {
+            const QStringList vehicleColumn{kind.table->column(1)};
+            const int parentId = kind.table->insert({vehicleId}, vehicleColumn);
+            const int readingId = COdometerLog::saveForParent(kind.kind, parentId, vehicleId, day, 100 + kind.kind,
+                                                              QStringLiteral("kept"));
+            QVERIFY(readingId != 0);
+
+            QVERIFY(db->database->exec(QStringLiteral("CREATE TRIGGER refuse BEFORE DELETE ON %1 BEGIN "
+                                                      "SELECT RAISE(ABORT, 'no'); END")
+                                           .arg(kind.table->tableName())));
+            QVERIFY(!COdometerLog::removeParent(kind.kind, parentId));
+            QCOMPARE(COdometerLog::byParent(kind.kind, parentId).id(), readingId);
+            QVERIFY(db->database->exec(QStringLiteral("DROP TRIGGER refuse")));
+
+            QVERIFY(COdometerLog::removeParent(kind.kind, parentId));
+            QVERIFY(!kind.table->exists(parentId));
+            const COdometerLog detached(readingId);
+            QCOMPARE(detached.parentType(), int(COdometerLog::VehicleParent));
+            QCOMPARE(detached.parentId(), 0);
+            QCOMPARE(detached.odometer(), 100 + kind.kind);
+            QCOMPARE(detached.description(), QStringLiteral("kept"));
+
+            // The reused id starts without a reading.
+            QCOMPARE(kind.table->insert({addVehicle(0)}, vehicleColumn), parentId);
+            QCOMPARE(COdometerLog::byParent(kind.kind, parentId).id(), 0);
+        }
+        QVERIFY(!COdometerLog::removeParent(COdometerLog::VehicleParent, 1));
     }
 
     void deletingVehicleRemovesItsReadingsOneSignalEach()
