@@ -141,8 +141,11 @@ void CFuelLog::describe(FuelLogSummary &summary, const CVehicle &vehicle, int fu
 {
     const CFuelEfficiency efficiency = vehicle.fuelEfficiencyFor(summary.distance, summary.quantity);
     summary.efficiency = efficiency.efficiencyValue();
-    summary.titleText = fuelName(vehicle, fuelType) + QStringLiteral(": ")
-                        + QStringLiteral("%1 %2").arg(shortest(summary.efficiency), efficiency.unitText());
+    // A fuel without a measurable fill has no efficiency to show.
+    const QString efficiencyText = efficiency.textFor(summary.efficiency);
+    summary.titleText = fuelName(vehicle, fuelType);
+    if (!efficiencyText.isEmpty())
+        summary.titleText += QStringLiteral(": ") + efficiencyText;
 
     if (summary.count == 0) {
         summary.summaryText = tr("None entries");
@@ -153,14 +156,14 @@ void CFuelLog::describe(FuelLogSummary &summary, const CVehicle &vehicle, int fu
                                                  : QStringLiteral("%1 %2").arg(summary.count).arg(tr("entries"));
     summary.summaryText = countText + separator
                           + tr("Distance: %1 %2").arg(summary.distance).arg(vehicle.odometerUnitText()) + separator
-                          + tr("Quantity: %1 %2").arg(shortest(summary.quantity), volumeUnitName()) + separator
+                          + tr("Quantity: %1 %2").arg(shortest(summary.quantity), volumeUnitNameFor(summary.quantity)) + separator
                           + tr("Total Cost: %1").arg(currency()->format(summary.totalCost));
 }
 
 QString CFuelLog::readingDescription(const CVehicle &vehicle) const
 {
     return fuelName(vehicle, fuelType()) + QStringLiteral(": ") + Utility::numberToString(quantity(), 2)
-           + QStringLiteral(" ") + volumeUnitName().toLower() + QStringLiteral(" | ")
+           + QStringLiteral(" ") + volumeUnitNameFor(quantity()).toLower() + QStringLiteral(" | ")
            + currency()->format(totalCost());
 }
 

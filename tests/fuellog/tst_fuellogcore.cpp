@@ -109,12 +109,12 @@ private slots:
         QTest::addColumn<QString>("title");
         QTest::addColumn<QString>("text");
 
-        QTest::newRow("none") << 0 << "Diesel: 0 Litre / 100 km" << "None entries";
+        QTest::newRow("none") << 0 << "Diesel" << "None entries";
         QTest::newRow("one") << 1 << "Diesel: 6.53 Litre / 100 km"
-                             << "1 entry | Distance: 400 km | Quantity: 26.1 Litre | Total Cost: $ 39.00";
+                             << "1 entry | Distance: 400 km | Quantity: 26.1 Litres | Total Cost: $ 39.00";
         QTest::newRow("plural, sums without binary noise")
             << 3 << "Diesel: 6.53 Litre / 100 km"
-            << "3 entries | Distance: 1200 km | Quantity: 78.3 Litre | Total Cost: $ 1,039.10";
+            << "3 entries | Distance: 1200 km | Quantity: 78.3 Litres | Total Cost: $ 1,039.10";
     }
 
     void summary()
@@ -201,7 +201,7 @@ private slots:
         QCOMPARE(reading.vehicleId(), car.id());
         QCOMPARE(reading.date(), QDate(2024, 3, 2));
         QCOMPARE(reading.odometer(), 1500);
-        QCOMPARE(reading.description(), QStringLiteral("LPG: 32.50 litre | $ 24.38"));
+        QCOMPARE(reading.description(), QStringLiteral("LPG: 32.50 litres | $ 24.38"));
         QCOMPARE(CVehicle(car.id()).odometerValue(), 1500);
 
         // An edit updates the one reading; the efficiency takes the mode in force.

@@ -8,6 +8,7 @@
 #include "utility/clock.h"
 #include "utility/prompt.h"
 
+#include <QApplication>
 #include <QComboBox>
 #include <QDateEdit>
 #include <QFormLayout>
@@ -33,6 +34,7 @@ private:
     QLineEdit *edit(const QString &name) { return dialog->findChild<QLineEdit *>(name); }
     QString text(const QString &name) { return edit(name)->text(); }
     QString efficiencyText() { return dialog->findChild<QLabel *>(QStringLiteral("efficiencyLabel"))->text(); }
+    QLabel *errorLine() { return dialog->findChild<QLabel *>(QStringLiteral("errorLabel")); }
 
     void type(const QString &name, const QString &value)
     {
@@ -81,9 +83,9 @@ private slots:
         QTest::newRow("distance from the previous odometer, quantity = total / price")
             << QStringList{"1400", "1.5", "60"} << "400" << "40.00" << "10.00 Litre / 100 km";
         QTest::newRow("odometer below the previous one: distance 0")
-            << QStringList{"900", "1.5", "60"} << "0" << "40.00" << "0.00 Litre / 100 km";
-        QTest::newRow("a price with an empty total: quantity 0.00")
-            << QStringList{"1400", "1.25", ""} << "400" << "0.00" << "0.00 Litre / 100 km";
+            << QStringList{"900", "1.5", "60"} << "0" << "40.00" << "";
+        QTest::newRow("a price with an empty total: no quantity")
+            << QStringList{"1400", "1.25", ""} << "400" << "" << "";
         QTest::newRow("quantity has two decimals: 10 / 3")
             << QStringList{"1300", "3", "10"} << "300" << "3.33" << "1.11 Litre / 100 km";
     }
@@ -145,7 +147,7 @@ private slots:
         QCOMPARE(text(QStringLiteral("quantityEdit")), QStringLiteral("32.50"));
         QCOMPARE(text(QStringLiteral("totalEdit")), QStringLiteral("24.38"));
         QCOMPARE(text(QStringLiteral("distanceEdit")), QStringLiteral("500"));
-        QCOMPARE(efficiencyText(), QStringLiteral("6.5 Per Distance (Litre / 100 km)"));
+        QCOMPARE(efficiencyText(), QStringLiteral("6.50 Litre / 100 km"));
 
         save();
         QCOMPARE(dialog->savedId(), id);
@@ -174,7 +176,7 @@ private slots:
         QCOMPARE(stored.date(), QDate(2024, 6, 15));
         QCOMPARE(stored.description(), QStringLiteral("<b>50%</b> 'tank'"));
         QCOMPARE(COdometerLog::byParent(COdometerLog::FuelParent, stored.id()).description(),
-                 QStringLiteral("LPG: 3.33 litre | $ 10.00"));
+                 QStringLiteral("LPG: 3.33 litres | $ 10.00"));
     }
 
     // "1,5" is one and a half, whatever the system locale: never 15.
@@ -213,15 +215,19 @@ private slots:
         QFETCH(QString, value);
 
         openNew(1);
-        for (const char *name : {"odometerEdit", "distanceEdit", "priceEdit", "quantityEdit", "totalEdit"})
+        for (const char *name : {"odometerEdit", "distanceEdit", "priceEdit", "totalEdit", "quantityEdit"})
             edit(QLatin1String(name))->setText(QStringLiteral("10"));
         // Typing takes digits and one decimal mark only; other text is
         // checked on Save.
         QLineEdit *target = edit(field);
-        target->clear();
-        QTest::keyClicks(target, QStringLiteral("-x "));
-        QCOMPARE(target->text(), QString());
-        target->setText(value);
+        {
+            // Nothing derived from it: only the target is unusable.
+            const QSignalBlocker quiet(target);
+            target->clear();
+            QTest::keyClicks(target, QStringLiteral("-x "));
+            QCOMPARE(target->text(), QString());
+            target->setText(value);
+        }
         save();
 
         QCOMPARE(dialog->savedId(), 0);
@@ -231,9 +237,115 @@ private slots:
             label = label ? label : form->labelForField(target);
         QList<QWidget *> red;
         for (QLabel *each : dialog->findChildren<QLabel *>())
-            if (each->styleSheet() == QStringLiteral("QLabel {color:#f00;}"))
+            if (each->styleSheet() == QStringLiteral("QLabel {color:#f00;}") && each != errorLine())
                 red.append(each);
         QCOMPARE(red, QList<QWidget *>{label});
+        QVERIFY(errorLine()->text().startsWith(static_cast<QLabel *>(label)->text() + QStringLiteral(": ")));
+    }
+
+    // Return moves from field to field and never saves; Ctrl+Return saves
+    // from any field, the description included.
+    void returnMovesOnCtrlReturnSaves()
+    {
+        addEntry(vehicle, 1, 1000);
+        dialog->show();
+        QVERIFY(QTest::qWaitForWindowExposed(dialog));
+        openNew(1);
+        QLineEdit *odometer = edit(QStringLiteral("odometerEdit"));
+        QTRY_COMPARE(QApplication::focusWidget(), odometer);
+        QTest::keyClicks(odometer, QStringLiteral("1400"));
+        QTest::keyClick(odometer, Qt::Key_Return);
+        QCOMPARE(QApplication::focusWidget(), edit(QStringLiteral("distanceEdit")));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        QCOMPARE(QApplication::focusWidget(), edit(QStringLiteral("priceEdit")));
+        QCOMPARE(rows(QStringLiteral("fuellog")), 1);
+        QVERIFY(dialog->isVisible());
+        QVERIFY(errorLine()->text().isEmpty());
+
+        type(QStringLiteral("priceEdit"), QStringLiteral("1.5"));
+        type(QStringLiteral("totalEdit"), QStringLiteral("60"));
+        auto *description = dialog->findChild<QPlainTextEdit *>();
+        description->setFocus();
+        QTest::keyClick(description, Qt::Key_Return, Qt::ControlModifier);
+        QCOMPARE(rows(QStringLiteral("fuellog")), 2);
+        QCOMPARE(CFuelLog(dialog->savedId()).quantity(), 40.0);
+    }
+
+    // Typing into a derived quantity starts a new number: "42", not "40.0042".
+    void typingIntoADerivedFieldReplacesIt()
+    {
+        openNew(1);
+        type(QStringLiteral("priceEdit"), QStringLiteral("1.5"));
+        type(QStringLiteral("totalEdit"), QStringLiteral("60"));
+        QLineEdit *quantity = edit(QStringLiteral("quantityEdit"));
+        QCOMPARE(quantity->text(), QStringLiteral("40.00"));
+        quantity->setFocus();
+        quantity->end(false);
+        QTest::keyClicks(quantity, QStringLiteral("42,5"));
+        QCOMPARE(quantity->text(), QStringLiteral("42,5"));
+        QCOMPARE(text(QStringLiteral("totalEdit")), QStringLiteral("63.75"));
+        // Typed by the user, it is kept as typed.
+        QTest::keyClicks(quantity, QStringLiteral("1"));
+        QCOMPARE(quantity->text(), QStringLiteral("42,51"));
+    }
+
+    // A refused field says why; mending it takes the mark away at once.
+    void refusedFieldSaysWhyUntilMended()
+    {
+        openNew(1);
+        for (const char *name : {"distanceEdit", "priceEdit", "totalEdit"})
+            type(QLatin1String(name), QStringLiteral("20"));
+        QLineEdit *odometer = edit(QStringLiteral("odometerEdit"));
+        QTest::keyClicks(odometer, QStringLiteral("9999999999"));
+        save();
+        QCOMPARE(rows(QStringLiteral("fuellog")), 0);
+        QCOMPARE(errorLine()->text(), QStringLiteral("Odometer: At most 2,147,483,647"));
+        QCOMPARE(odometer->toolTip(), QStringLiteral("At most 2,147,483,647"));
+
+        QTest::keyClick(odometer, Qt::Key_Backspace);
+        QVERIFY(errorLine()->text().isEmpty());
+        QVERIFY(odometer->toolTip().isEmpty());
+        for (QLabel *each : dialog->findChildren<QLabel *>())
+            QVERIFY(each == errorLine() || each->styleSheet() != QStringLiteral("QLabel {color:#f00;}"));
+    }
+
+    void implausibleEntryIsSavedOnlyWhenConfirmed_data()
+    {
+        QTest::addColumn<QStringList>("typed"); // odometer, distance, quantity
+        QTest::newRow("odometer below the previous fill") << QStringList{"900", "500", "40"};
+        QTest::newRow("150 litres per 100 km") << QStringList{"1400", "20", "30"};
+    }
+
+    void implausibleEntryIsSavedOnlyWhenConfirmed()
+    {
+        QFETCH(QStringList, typed);
+        addEntry(vehicle, 1, 1000);
+        openNew(1);
+        type(QStringLiteral("odometerEdit"), typed.at(0));
+        type(QStringLiteral("distanceEdit"), typed.at(1));
+        type(QStringLiteral("priceEdit"), QStringLiteral("1"));
+        type(QStringLiteral("quantityEdit"), typed.at(2));
+
+        Prompt::queueAnswer(QMessageBox::No);
+        save();
+        QCOMPARE(int(Prompt::shown().size()), 1);
+        QCOMPARE(Prompt::shown().back().icon, QMessageBox::Question);
+        QCOMPARE(rows(QStringLiteral("fuellog")), 1);
+
+        Prompt::queueAnswer(QMessageBox::Yes);
+        save();
+        QCOMPARE(rows(QStringLiteral("fuellog")), 2);
+        QCOMPARE(CFuelLog(dialog->savedId()).odometer(), typed.at(0).toInt());
+    }
+
+    void blankDescriptionIsStoredEmpty()
+    {
+        openNew(1);
+        for (const char *name : {"odometerEdit", "distanceEdit", "priceEdit", "totalEdit"})
+            type(QLatin1String(name), QStringLiteral("20"));
+        dialog->findChild<QPlainTextEdit *>()->setPlainText(QStringLiteral("  \n\t "));
+        save();
+        QCOMPARE(CFuelLog(dialog->savedId()).description(), QString());
     }
 
     void failedSaveTellsTheUserAndKeepsTheDialogOpen()

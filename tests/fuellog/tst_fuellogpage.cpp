@@ -137,14 +137,14 @@ private slots:
         page.enter();
         QCOMPARE(page.firstFooter()->title(), QStringLiteral("Diesel: 6.5 Litre / 100 km"));
         QCOMPARE(page.firstFooter()->subtitle(),
-                 QStringLiteral("1 entry | Distance: 400 km | Quantity: 26 Litre | Total Cost: $ 39.00"));
+                 QStringLiteral("1 entry | Distance: 400 km | Quantity: 26 Litres | Total Cost: $ 39.00"));
         QVERIFY(!page.firstFooter()->isHidden());
         QCOMPARE(page.secondFooter()->isHidden(), fuelSystem != 2);
 
         // A save elsewhere reaches the list and the footer.
         addEntry(vehicle, 1, 2000, 26.0, 400, 39.0);
         QTRY_COMPARE(page.firstFooter()->subtitle(),
-                     QStringLiteral("2 entries | Distance: 800 km | Quantity: 52 Litre | Total Cost: $ 78.00"));
+                     QStringLiteral("2 entries | Distance: 800 km | Quantity: 52 Litres | Total Cost: $ 78.00"));
         QCOMPARE(page.tableView()->model()->rowCount(), 3);
 
         page.leave();

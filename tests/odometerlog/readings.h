@@ -11,6 +11,7 @@ inline int addVehicle(int odometer)
     vehicle.setAutoSave(false);
     vehicle.setName(QStringLiteral("car"));
     vehicle.setOdometerValue(odometer);
+    vehicle.setOdometerType(1);
     return vehicle.save(true);
 }
 

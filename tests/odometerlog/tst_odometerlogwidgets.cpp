@@ -74,25 +74,30 @@ private slots:
     {
         QTest::addColumn<bool>("stored");
         QTest::addColumn<QString>("text");
-        QTest::addColumn<bool>("accepted");
+        QTest::addColumn<QString>("reason"); // empty: accepted
 
-        QTest::newRow("new above the vehicle") << false << QStringLiteral("2001") << true;
-        QTest::newRow("new equal to the vehicle") << false << QStringLiteral("2000") << false;
+        const QString notWhole = QStringLiteral("Enter a whole number, without thousands separators");
+        QTest::newRow("new above the vehicle") << false << QStringLiteral("2001") << QString();
+        QTest::newRow("new equal to the vehicle") << false << QStringLiteral("2000")
+                                                  << QStringLiteral("Must be higher than 2000 km");
         // The page's copy says 1000; a reading has since raised the vehicle.
-        QTest::newRow("new above a stale copy only") << false << QStringLiteral("1500") << false;
-        QTest::newRow("empty") << false << QString() << false;
-        QTest::newRow("group separator") << false << QStringLiteral("12,345") << false;
-        QTest::newRow("decimal point") << false << QStringLiteral("2500.5") << false;
-        QTest::newRow("beyond int") << false << QStringLiteral("99999999999") << false;
-        QTest::newRow("stored below the vehicle") << true << QStringLiteral("500") << true;
-        QTest::newRow("stored negative") << true << QStringLiteral("-5") << false;
+        QTest::newRow("new above a stale copy only") << false << QStringLiteral("1500")
+                                                     << QStringLiteral("Must be higher than 2000 km");
+        QTest::newRow("empty") << false << QString() << QStringLiteral("Enter a number");
+        QTest::newRow("group separator") << false << QStringLiteral("12,345") << notWhole;
+        QTest::newRow("decimal point") << false << QStringLiteral("2500.5") << notWhole;
+        QTest::newRow("beyond int") << false << QStringLiteral("9999999999") << QStringLiteral("At most 2,147,483,647");
+        QTest::newRow("stored below the vehicle") << true << QStringLiteral("500") << QString();
+        QTest::newRow("stored negative") << true << QStringLiteral("-5") << QStringLiteral("Must not be negative");
     }
 
+    // Save refuses with the reason shown; mending the field clears it.
     void saveValidation()
     {
         QFETCH(bool, stored);
         QFETCH(QString, text);
-        QFETCH(bool, accepted);
+        QFETCH(QString, reason);
+        const bool accepted = reason.isEmpty();
 
         const CVehicle stale(addVehicle(1000));
         const int reading = addReading(stale.id(), QDate(2024, 1, 1), 2000);
@@ -107,7 +112,13 @@ private slots:
 
         QCOMPARE(dialog.result() == QDialog::Accepted, accepted);
         QCOMPARE(dialog.odometerLabel()->objectName(), accepted ? QStringLiteral("QLabel") : QStringLiteral("errorLabel"));
+        QCOMPARE(dialog.reasonLabel()->text(), reason);
         QVERIFY(Prompt::shown().empty());
+        if (!accepted) {
+            dialog.odometerEdit()->setText(QStringLiteral("3000"));
+            QCOMPARE(dialog.odometerLabel()->objectName(), QStringLiteral("QLabel"));
+            QVERIFY(dialog.reasonLabel()->text().isEmpty());
+        }
     }
 
     void newAndEditedEntries()

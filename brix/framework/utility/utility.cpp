@@ -100,6 +100,11 @@ QString numberToString(double value, int digits)
     return QString::number(roundTo(value, digits), 'f', digits > 0 ? digits : 0);
 }
 
+QString emptyIfBlank(const QString &text)
+{
+    return text.trimmed().isEmpty() ? QString() : text;
+}
+
 QString withTrailingSlash(const QString &path)
 {
     if (path.isEmpty() || path.endsWith(QLatin1Char('/')))

@@ -28,6 +28,10 @@ double roundTo(double value, int digits);
 // C locale.
 QString numberToString(double value, int digits);
 
+// Empty for text of only blanks and line breaks, else the text unchanged:
+// what a description field stores.
+QString emptyIfBlank(const QString &text);
+
 // `path` + "/" unless it is empty or already ends in "/".
 QString withTrailingSlash(const QString &path);
 // Whole content of a UTF-8 text file; empty when it cannot be opened.

@@ -86,6 +86,25 @@ QString volumeUnitName()
     return volumeUnitName(volumeUnit());
 }
 
+QString volumeUnitNameFor(double quantity, int unit)
+{
+    if (quantity == 1.0)
+        return volumeUnitName(unit);
+    switch (unit) {
+    case VolumeUnitLitre:
+        return Units::tr("Litres");
+    case VolumeUnitGallon:
+        return Units::tr("Gallons");
+    default:
+        return volumeUnitName(unit);
+    }
+}
+
+QString volumeUnitNameFor(double quantity)
+{
+    return volumeUnitNameFor(quantity, volumeUnit());
+}
+
 QString efficiencyDescription(int mode, int volumeUnit)
 {
     if (mode == FuelEfficiencyPerDistance)

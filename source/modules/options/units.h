@@ -27,6 +27,9 @@ int volumeUnit();
 // "Litre", "Gallon" or "Unknown".
 QString volumeUnitName(int unit);
 QString volumeUnitName();
+// The unit's name for an amount of it: "1 Litre", "46 Litres", "0.5 Gallons".
+QString volumeUnitNameFor(double quantity, int unit);
+QString volumeUnitNameFor(double quantity);
 
 // The description shown beside the efficiency choice.
 QString efficiencyDescription(int mode, int volumeUnit);

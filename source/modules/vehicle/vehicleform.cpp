@@ -5,6 +5,7 @@
 #include "database/vehicle.h"
 #include "modules/vehicle/wizard/fuelsystem.h"
 #include "utility/numbertext.h"
+#include "utility/utility.h"
 
 #include <limits>
 
@@ -70,7 +71,7 @@ int CVehicleForm::save(CVehicle &vehicle, QString *error) const
     vehicle.setFuelSystemType(fuelSystemType);
     vehicle.setFuelNameFirst(fuelNameFirst);
     vehicle.setFuelNameSecond(fuelNameSecond);
-    vehicle.setDescription(description);
+    vehicle.setDescription(Utility::emptyIfBlank(description));
     if (vehicle.id() == 0)
         vehicle.setOrder(std::numeric_limits<int>::max());
     const int id = vehicle.save(false);

@@ -4,6 +4,8 @@
 #include "modules/options/units.h"
 #include "utility/utility.h"
 
+#include <cmath>
+
 namespace {
 
 int efficiencySetting()
@@ -88,5 +90,12 @@ QString CFuelEfficiency::typeText() const
 
 QString CFuelEfficiency::valueText() const
 {
-    return QStringLiteral("%1 %2").arg(QString::number(efficiencyValue(), 'f', 2), unitText());
+    return QStringLiteral("%1 %2").arg(Utility::numberToString(efficiencyValue(), 2), unitText());
+}
+
+QString CFuelEfficiency::textFor(double value) const
+{
+    if (value <= 0.0 || !std::isfinite(value))
+        return QString();
+    return QStringLiteral("%1 %2").arg(Utility::numberToString(value, 2), unitText());
 }

@@ -43,6 +43,8 @@ public:
     QString typeText() const;
     // The value with two decimals and the unit: "6.50 Litre / 100 km".
     QString valueText() const;
+    // A stored value in the same form; empty for 0 (nothing to tell yet).
+    QString textFor(double value) const;
 
     // True when per-distance values of this odometer unit are per hour.
     bool isPerHour() const;

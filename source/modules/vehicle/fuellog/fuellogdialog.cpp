@@ -3,6 +3,7 @@
 #include "application/mainwindow.h"
 #include "currency/currency.h"
 #include "modules/options/units.h"
+#include "modules/vehicle/fuellog/fuelefficiency.h"
 #include "modules/vehicle/wizard/drivingconditionboxes.h"
 #include "utility/clock.h"
 #include "utility/numbertext.h"
@@ -15,16 +16,19 @@
 #include <QFormLayout>
 #include <QGridLayout>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRegularExpressionValidator>
+#include <QShortcut>
 #include <QSignalBlocker>
 #include <QVBoxLayout>
 
 namespace {
 
+const char *const derivedProperty = "derived";
 const QString blackLabel = QStringLiteral("QLabel {color:#000;}");
 const QString redLabel = QStringLiteral("QLabel {color:#f00;}");
 
@@ -87,6 +91,13 @@ CFuelLogDialog::CFuelLogDialog(QWidget *parent)
     efficiencyCaption = new QLabel(this);
     efficiencyLabel = new QLabel(this);
     efficiencyLabel->setObjectName(QStringLiteral("efficiencyLabel"));
+    // Its text changes as the user types; the columns must not move with it.
+    efficiencyLabel->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+    errorLabel = new QLabel(this);
+    errorLabel->setObjectName(QStringLiteral("errorLabel"));
+    errorLabel->setStyleSheet(redLabel);
+    errorLabel->setTextFormat(Qt::PlainText);
+    errorLabel->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
     tiresBox = new CTiresGroupBox(this);
     drivingStyleBox = new CDrivingStyleGroupBox(this);
     routesBox = new CRoutesGroupBox(this);
@@ -95,8 +106,13 @@ CFuelLogDialog::CFuelLogDialog(QWidget *parent)
         compact(box);
     saveButton = new QPushButton(this);
     saveButton->setObjectName(QStringLiteral("saveButton"));
-    saveButton->setDefault(true);
     cancelButton = new QPushButton(this);
+    // Return moves from field to field (keyPressEvent); Ctrl+Return saves
+    // from anywhere, the description included.
+    for (const QKeySequence &keys : {QKeySequence(Qt::CTRL | Qt::Key_Return), QKeySequence(Qt::CTRL | Qt::Key_Enter)}) {
+        auto *shortcut = new QShortcut(keys, this);
+        connect(shortcut, &QShortcut::activated, this, &CFuelLogDialog::slotSave);
+    }
 
     auto *left = new QFormLayout;
     left->setSpacing(9);
@@ -131,7 +147,7 @@ CFuelLogDialog::CFuelLogDialog(QWidget *parent)
     columns->addLayout(rightColumn, 1);
 
     auto *buttons = new QHBoxLayout;
-    buttons->addStretch();
+    buttons->addWidget(errorLabel, 1);
     buttons->addWidget(saveButton);
     buttons->addWidget(cancelButton);
 
@@ -142,14 +158,23 @@ CFuelLogDialog::CFuelLogDialog(QWidget *parent)
     layout->addLayout(buttons);
 
     connect(odometerEdit, &QLineEdit::textChanged, this, &CFuelLogDialog::slotOdometerChange);
-    connect(odometerEdit, &QLineEdit::returnPressed, this, &CFuelLogDialog::slotOdometerChange);
     connect(priceEdit, &QLineEdit::textChanged, this, &CFuelLogDialog::slotCostChange);
     connect(totalEdit, &QLineEdit::textChanged, this, &CFuelLogDialog::slotCostChange);
     connect(quantityEdit, &QLineEdit::textChanged, this, &CFuelLogDialog::slotQuantityChange);
     connect(quantityEdit, &QLineEdit::textChanged, this, &CFuelLogDialog::slotFuelEfficiencyChange);
     connect(distanceEdit, &QLineEdit::textChanged, this, &CFuelLogDialog::slotFuelEfficiencyChange);
-    for (QLineEdit *edit : {odometerEdit, distanceEdit, priceEdit, quantityEdit, totalEdit})
-        connect(edit, &QLineEdit::returnPressed, this, &CFuelLogDialog::slotNextDlgCtl);
+    for (QLineEdit *edit : {odometerEdit, distanceEdit, priceEdit, quantityEdit, totalEdit}) {
+        // A marked field is checked again as it changes, so a mended one
+        // loses its mark at once.
+        connect(edit, &QLineEdit::textChanged, this, [this, edit] {
+            if (m_marked.contains(edit))
+                checkFields();
+        });
+        // A value the user types is no longer a derived one.
+        connect(edit, &QLineEdit::textEdited, this, [edit] { edit->setProperty(derivedProperty, false); });
+    }
+    for (QLineEdit *edit : {quantityEdit, totalEdit})
+        edit->installEventFilter(this);
     connect(saveButton, &QPushButton::clicked, this, &CFuelLogDialog::slotSave);
     connect(cancelButton, &QPushButton::clicked, this, &CFuelLogDialog::reject);
 
@@ -212,6 +237,12 @@ void CFuelLogDialog::openEntry(int id)
     for (QLabel *label : {fuelTypeLabel, dateLabel, odometerLabel, distanceLabel, descriptionLabel, priceLabel,
                           quantityLabel, totalLabel, efficiencyCaption})
         label->setStyleSheet(blackLabel);
+    m_marked.clear();
+    errorLabel->clear();
+    for (QLineEdit *edit : {odometerEdit, distanceEdit, priceEdit, quantityEdit, totalEdit}) {
+        edit->setToolTip(QString());
+        edit->setProperty(derivedProperty, false);
+    }
 
     m_entry = CFuelLog();
     m_entry.load(id);
@@ -239,11 +270,10 @@ void CFuelLogDialog::openEntry(int id)
         distanceEdit->setText(QString::number(m_entry.distance()));
         totalEdit->setText(NumberText::decimalText(m_entry.totalCost()));
         m_efficiency = m_entry.efficiency();
-        efficiencyLabel->setText(
-            QStringLiteral("%1 %2").arg(QString::number(m_efficiency), m_vehicle.fuelEfficiencyFor(0, 0).typeText()));
+        efficiencyLabel->setText(m_vehicle.fuelEfficiencyFor(0, 0).textFor(m_efficiency));
     } else {
         if (previous.id() != 0)
-            priceEdit->setText(QString::number(previous.costPerUnit(), 'g', 6));
+            priceEdit->setText(NumberText::decimalText(previous.costPerUnit()));
         else
             priceEdit->clear();
         dateEdit->setDate(Utility::Clock::today());
@@ -275,6 +305,41 @@ int CFuelLogDialog::countOf(const QLineEdit *field)
 void CFuelLogDialog::slotNextDlgCtl()
 {
     focusNextChild();
+    // The description takes Return as a line break; Tab leads into it.
+    if (focusWidget() == descriptionEdit)
+        focusNextChild();
+}
+
+void CFuelLogDialog::keyPressEvent(QKeyEvent *event)
+{
+    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    // Return on a button presses it; in a field it moves on to the next one.
+    if (enter && event->modifiers() == Qt::NoModifier && !qobject_cast<QPushButton *>(focusWidget())) {
+        slotNextDlgCtl();
+        return;
+    }
+    CDialog::keyPressEvent(event);
+}
+
+bool CFuelLogDialog::eventFilter(QObject *watched, QEvent *event)
+{
+    // Typing into a derived value starts a new number instead of appending
+    // to "12.50", which the two-decimal limit would refuse.
+    auto *edit = qobject_cast<QLineEdit *>(watched);
+    if (edit && event->type() == QEvent::KeyPress && edit->property(derivedProperty).toBool()) {
+        const QString typed = static_cast<QKeyEvent *>(event)->text();
+        if (!typed.isEmpty() && typed.at(0).isPrint()) {
+            edit->setProperty(derivedProperty, false);
+            edit->clear();
+        }
+    }
+    return CDialog::eventFilter(watched, event);
+}
+
+void CFuelLogDialog::setDerived(QLineEdit *field, double value)
+{
+    field->setText(value > 0.0 ? NumberText::decimalText(value) : QString());
+    field->setProperty(derivedProperty, true);
 }
 
 void CFuelLogDialog::slotOdometerChange()
@@ -292,7 +357,7 @@ void CFuelLogDialog::slotCostChange()
     m_recomputing = true;
     const double price = amountOf(priceEdit);
     const double total = amountOf(totalEdit);
-    quantityEdit->setText(NumberText::decimalText(price > 0.0 && total > 0.0 ? total / price : 0.0));
+    setDerived(quantityEdit, price > 0.0 && total > 0.0 ? total / price : 0.0);
     m_recomputing = false;
 }
 
@@ -303,7 +368,7 @@ void CFuelLogDialog::slotQuantityChange()
     m_recomputing = true;
     const double price = amountOf(priceEdit);
     const double quantity = amountOf(quantityEdit);
-    totalEdit->setText(NumberText::decimalText(price > 0.0 && quantity > 0.0 ? price * quantity : 0.0));
+    setDerived(totalEdit, price > 0.0 && quantity > 0.0 ? price * quantity : 0.0);
     m_recomputing = false;
 }
 
@@ -311,35 +376,66 @@ void CFuelLogDialog::slotFuelEfficiencyChange()
 {
     const CFuelEfficiency efficiency = m_vehicle.fuelEfficiencyFor(countOf(distanceEdit), amountOf(quantityEdit));
     m_efficiency = efficiency.efficiencyValue();
-    efficiencyLabel->setText(efficiency.valueText());
+    efficiencyLabel->setText(efficiency.textFor(m_efficiency));
 }
 
-bool CFuelLogDialog::checkField(QLabel *label, QLineEdit *field, bool decimals)
-{
-    const bool ok = decimals ? NumberText::decimal(field->text()).has_value()
-                             : NumberText::whole(field->text()).has_value();
-    label->setStyleSheet(ok ? blackLabel : redLabel);
-    return ok;
-}
-
-void CFuelLogDialog::slotSave()
+QLineEdit *CFuelLogDialog::checkFields()
 {
     const struct
     {
         QLabel *label;
         QLineEdit *field;
         bool decimals;
-    } checks[] = {{priceLabel, priceEdit, true},
-                  {quantityLabel, quantityEdit, true},
+    } checks[] = {{odometerLabel, odometerEdit, false},
                   {distanceLabel, distanceEdit, false},
-                  {totalLabel, totalEdit, true},
-                  {odometerLabel, odometerEdit, false}};
+                  {priceLabel, priceEdit, true},
+                  {quantityLabel, quantityEdit, true},
+                  {totalLabel, totalEdit, true}};
     QLineEdit *firstInvalid = nullptr;
+    QString firstReason;
+    m_marked.clear();
     for (const auto &check : checks) {
-        if (!checkField(check.label, check.field, check.decimals) && !firstInvalid)
+        QString reason;
+        const bool ok = check.decimals ? NumberText::decimal(check.field->text(), &reason).has_value()
+                                       : NumberText::whole(check.field->text(), &reason).has_value();
+        check.label->setStyleSheet(ok ? blackLabel : redLabel);
+        check.field->setToolTip(reason);
+        if (ok)
+            continue;
+        m_marked.insert(check.field);
+        if (!firstInvalid) {
             firstInvalid = check.field;
+            firstReason = check.label->text() + QStringLiteral(": ") + reason;
+        }
     }
-    if (firstInvalid) {
+    errorLabel->setText(firstReason);
+    return firstInvalid;
+}
+
+QStringList CFuelLogDialog::implausibilities(const CFuelLog &entry) const
+{
+    QStringList found;
+    const QString unit = m_vehicle.odometerUnitText();
+    if (m_previousOdometer >= 0 && entry.odometer() < m_previousOdometer)
+        found << tr("The odometer (%1 %3) is below the previous entry of this fuel (%2 %3).")
+                     .arg(entry.odometer())
+                     .arg(m_previousOdometer)
+                     .arg(unit);
+    const CFuelEfficiency efficiency = m_vehicle.fuelEfficiencyFor(entry.distance(), entry.quantity());
+    const double value = efficiency.efficiencyValue();
+    // Far beyond any road vehicle: over 100 volume units per 100 distance
+    // units, or under one distance unit per volume unit.
+    const bool perDistance = efficiency.mode() == CFuelEfficiency::PerDistance && !efficiency.isPerHour();
+    const bool perQuantity = efficiency.mode() == CFuelEfficiency::PerQuantity
+                             && efficiency.odometerUnit() != CFuelEfficiency::Hours;
+    if (value > 0.0 && ((perDistance && value > 100.0) || (perQuantity && value < 1.0)))
+        found << tr("A fuel efficiency of %1 is far beyond any vehicle's.").arg(efficiency.textFor(value));
+    return found;
+}
+
+void CFuelLogDialog::slotSave()
+{
+    if (QLineEdit *firstInvalid = checkFields()) {
         firstInvalid->setFocus();
         return;
     }
@@ -348,7 +444,7 @@ void CFuelLogDialog::slotSave()
     entry.setAutoSave(false);
     entry.setDate(dateEdit->date());
     entry.setOdometer(countOf(odometerEdit));
-    entry.setDescription(descriptionEdit->toPlainText());
+    entry.setDescription(Utility::emptyIfBlank(descriptionEdit->toPlainText()));
     entry.setCostPerUnit(amountOf(priceEdit));
     entry.setQuantity(amountOf(quantityEdit));
     entry.setDistance(countOf(distanceEdit));
@@ -358,6 +454,15 @@ void CFuelLogDialog::slotSave()
     entry.setDrivingStyle(unsigned(drivingStyleBox->value()));
     entry.setRoutes(unsigned(routesBox->value()));
     entry.setExtras(unsigned(extrasBox->value()));
+
+    const QStringList doubts = implausibilities(entry);
+    if (!doubts.isEmpty()
+        && Utility::Prompt::question(this, tr("Fuel log"),
+                                     doubts.join(QLatin1Char('\n')) + QStringLiteral("\n\n")
+                                         + tr("Save the entry as typed?"),
+                                     QMessageBox::Yes | QMessageBox::No, QMessageBox::No)
+               != QMessageBox::Yes)
+        return;
 
     QString error;
     const int id = entry.saveWithReading(m_vehicle, &error);

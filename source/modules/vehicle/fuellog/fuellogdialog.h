@@ -4,8 +4,11 @@
 #include "database/vehicle.h"
 #include "widgets/dialog.h"
 
+#include <QSet>
+
 class CDrivingConditionGroupBox;
 class QComboBox;
+class QKeyEvent;
 class QDateEdit;
 class QLabel;
 class QLineEdit;
@@ -51,12 +54,23 @@ public slots:
     void slotCostChange();
     void slotQuantityChange();
 
+protected:
+    void keyPressEvent(QKeyEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
 private:
     // Runs the dialog on `id` and returns the saved id or 0.
     int run(int id);
     int currentFuelType() const;
-    // Marks the label red when the field's text is not a number.
-    bool checkField(QLabel *label, QLineEdit *field, bool decimals);
+    // Marks the label of every field that is no number red, with the reason
+    // in the field's tool tip and the first one's in the error line. The
+    // first refused field, nullptr when all are numbers.
+    QLineEdit *checkFields();
+    // Why a valid entry looks mistyped: an odometer below the previous fill
+    // of its fuel, an efficiency no vehicle has. Empty when it looks fine.
+    QStringList implausibilities(const CFuelLog &entry) const;
+    // Fills a field the user did not type into; empty for 0.
+    void setDerived(QLineEdit *field, double value);
     static double amountOf(const QLineEdit *field);
     static int countOf(const QLineEdit *field);
 
@@ -66,6 +80,7 @@ private:
     bool m_recomputing = false;
     double m_efficiency = 0.0;
     int m_savedId = 0;
+    QSet<QLineEdit *> m_marked;
 
     QLabel *fuelTypeLabel = nullptr;
     QComboBox *fuelTypeCombo = nullptr;
@@ -85,6 +100,7 @@ private:
     QLineEdit *totalEdit = nullptr;
     QLabel *efficiencyCaption = nullptr;
     QLabel *efficiencyLabel = nullptr;
+    QLabel *errorLabel = nullptr;
     CDrivingConditionGroupBox *tiresBox = nullptr;
     CDrivingConditionGroupBox *drivingStyleBox = nullptr;
     CDrivingConditionGroupBox *routesBox = nullptr;

@@ -1,8 +1,8 @@
 #include "modules/vehicle/odometerlog/updateodometerdialog.h"
 
 #include "application/mainwindow.h"
-#include "modules/vehicle/wizard/newvehicle.h"
 #include "utility/clock.h"
+#include "utility/numbertext.h"
 #include "utility/prompt.h"
 #include "utility/utility.h"
 
@@ -36,10 +36,27 @@ CUpdateOdometerDialog::CUpdateOdometerDialog(QWidget *parent)
         new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]{0,10}")), m_odometerEdit));
     m_odometerLabel->setStyleSheet(QStringLiteral("QLabel {color:#000;}"));
     m_descriptionEdit->setTabChangesFocus(true);
+    m_reasonLabel = new QLabel(this);
+    m_reasonLabel->setObjectName(QStringLiteral("reasonLabel"));
+    m_reasonLabel->setStyleSheet(QStringLiteral("QLabel {color:#f00;}"));
+    m_reasonLabel->setTextFormat(Qt::PlainText);
+    m_reasonLabel->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
+    // The line is always there, so the dialog does not jump when it fills.
+    m_reasonLabel->setFixedHeight(m_reasonLabel->fontMetrics().height());
+    // A refused reading loses its mark as soon as it is mended.
+    connect(m_odometerEdit, &QLineEdit::textChanged, this, [this] {
+        if (m_reasonLabel->text().isEmpty())
+            return;
+        QString reason;
+        acceptedOdometer(m_odometerEdit->text(), m_reading.id() != 0, m_vehicle.odometerValue(), nullptr, &reason,
+                         m_vehicle.odometerUnitText());
+        showReason(reason);
+    });
 
     auto *form = new QFormLayout;
     form->addRow(m_dateLabel, m_dateEdit);
     form->addRow(m_odometerLabel, m_odometerEdit);
+    form->addRow(QString(), m_reasonLabel);
     form->addRow(m_descriptionLabel, m_descriptionEdit);
 
     auto *buttons = new QHBoxLayout;
@@ -58,7 +75,7 @@ CUpdateOdometerDialog::CUpdateOdometerDialog(QWidget *parent)
     connect(m_cancelButton, &QPushButton::clicked, this, &QDialog::reject);
     retranslate();
     // Wider than 300 only when a long date format would not fit.
-    setFixedSize(qMax(300, sizeHint().width()), 190);
+    setFixedSize(qMax(300, sizeHint().width()), 190 + m_reasonLabel->height() + 6);
 }
 
 int CUpdateOdometerDialog::newEntry(const CVehicle &vehicle)
@@ -79,15 +96,19 @@ int CUpdateOdometerDialog::editEntry(int id)
     return dialog.run();
 }
 
-bool CUpdateOdometerDialog::acceptedOdometer(const QString &text, bool stored, int vehicleOdometer, int *value)
+bool CUpdateOdometerDialog::acceptedOdometer(const QString &text, bool stored, int vehicleOdometer, int *value,
+                                             QString *reason, const QString &unit)
 {
-    int odometer = 0;
-    if (!CNewVehicle::parseOdometer(text, &odometer))
-        return false;
-    if (!stored && odometer <= vehicleOdometer)
+    QString why;
+    const std::optional<int> odometer = NumberText::whole(text, &why);
+    if (odometer && !stored && *odometer <= vehicleOdometer)
+        why = tr("Must be higher than %1").arg(QString::number(vehicleOdometer) + QLatin1Char(' ') + unit).trimmed();
+    if (reason)
+        *reason = why;
+    if (!why.isEmpty())
         return false;
     if (value)
-        *value = odometer;
+        *value = *odometer;
     return true;
 }
 
@@ -133,13 +154,21 @@ int CUpdateOdometerDialog::run()
 
 void CUpdateOdometerDialog::slotSave()
 {
+    QString reason;
     const bool ok = acceptedOdometer(m_odometerEdit->text(), m_reading.id() != 0, m_vehicle.odometerValue(),
-                                     &m_odometer);
-    m_odometerLabel->setObjectName(ok ? QStringLiteral("QLabel") : QStringLiteral("errorLabel"));
-    // Re-set so the application style sheet's rule for the name applies.
-    m_odometerLabel->setStyleSheet(QString());
+                                     &m_odometer, &reason, m_vehicle.odometerUnitText());
+    showReason(reason);
     if (ok)
         accept();
+}
+
+void CUpdateOdometerDialog::showReason(const QString &reason)
+{
+    m_odometerLabel->setObjectName(reason.isEmpty() ? QStringLiteral("QLabel") : QStringLiteral("errorLabel"));
+    // Re-set so the application style sheet's rule for the name applies.
+    m_odometerLabel->setStyleSheet(QString());
+    m_odometerEdit->setToolTip(reason);
+    m_reasonLabel->setText(reason);
 }
 
 int CUpdateOdometerDialog::saveEntry()
@@ -151,7 +180,7 @@ int CUpdateOdometerDialog::saveEntry()
     if (reading.id() == 0)
         reading.setVehicleId(m_vehicle.id());
     reading.setOdometer(m_odometer);
-    reading.setDescription(m_descriptionEdit->toPlainText());
+    reading.setDescription(Utility::emptyIfBlank(m_descriptionEdit->toPlainText()));
     if (reading.id() == 0) {
         reading.setParentType(COdometerLog::VehicleParent);
         reading.setParentId(0);

@@ -28,8 +28,10 @@ public:
 
     // The reading typed into `text` when Save may accept it: a whole number
     // from 0 up, written in plain digits whatever the system locale, and
-    // above `vehicleOdometer` for a new reading.
-    static bool acceptedOdometer(const QString &text, bool stored, int vehicleOdometer, int *value);
+    // above `vehicleOdometer` for a new reading. Otherwise false, with the
+    // reason in `reason` (`unit` names the odometer unit).
+    static bool acceptedOdometer(const QString &text, bool stored, int vehicleOdometer, int *value,
+                                 QString *reason = nullptr, const QString &unit = QString());
 
     // Prepares the form: a new reading of `vehicle`, or the stored reading
     // `id` (false when no row has that id).
@@ -44,6 +46,8 @@ public:
     QLineEdit *odometerEdit() const { return m_odometerEdit; }
     QPlainTextEdit *descriptionEdit() const { return m_descriptionEdit; }
     QLabel *odometerLabel() const { return m_odometerLabel; }
+    // Why Save refused the odometer; empty while it is not refused.
+    QLabel *reasonLabel() const { return m_reasonLabel; }
     QPushButton *saveButton() const { return m_saveButton; }
     QPushButton *cancelButton() const { return m_cancelButton; }
 
@@ -51,6 +55,9 @@ public slots:
     void slotSave();
 
 private:
+    // Marks the odometer as refused with `reason`, or clears the mark.
+    void showReason(const QString &reason);
+
     // Runs the prepared dialog; see newEntry().
     int run();
 
@@ -58,6 +65,7 @@ private:
     COdometerLog m_reading;
     int m_odometer = 0;
     QLabel *m_dateLabel = nullptr;
+    QLabel *m_reasonLabel = nullptr;
     QLabel *m_odometerLabel = nullptr;
     QLabel *m_descriptionLabel = nullptr;
     QDateEdit *m_dateEdit = nullptr;

@@ -5,6 +5,7 @@
 #include "database/vehicle.h"
 #include "utility/clock.h"
 #include "utility/numbertext.h"
+#include "utility/utility.h"
 
 int CNewVehicle::save() const
 {
@@ -24,7 +25,7 @@ int CNewVehicle::save() const
     vehicle.setFuelSystemType(fuelSystem.type);
     vehicle.setFuelNameFirst(fuelSystem.firstName);
     vehicle.setFuelNameSecond(fuelSystem.secondName);
-    vehicle.setDescription(description);
+    vehicle.setDescription(Utility::emptyIfBlank(description));
     // Forced: a vehicle whose fields all equal the defaults is still new.
     const int vehicleId = vehicle.save(true);
     if (vehicleId == 0)
