@@ -1,23 +1,24 @@
 #include "application/garvomenu.h"
 
 #include "modules/backup/backupactions.h"
+#include "modules/vehicle/vehiclemodule.h"
+#include "modules/vehicle/wizard/newvehiclewizard.h"
 
 #include <QCoreApplication>
 #include <QMainWindow>
 #include <QMenu>
 #include <QMenuBar>
 
-CGarvoMenu::CGarvoMenu(QMainWindow *parent) : QObject(parent), m_menu(new QMenu(tr("Garvo"), parent))
+CGarvoMenu::CGarvoMenu(QMainWindow *parent) : QObject(parent), m_menu(new QMenu(tr("&Garvo"), parent))
 {
-    m_newVehicleAction = m_menu->addAction(tr("New Vehicle"), this, &CGarvoMenu::slotNewVehicle);
+    m_newVehicleAction = m_menu->addAction(tr("&New Vehicle"), this, &CGarvoMenu::slotNewVehicle);
+    m_newVehicleAction->setShortcut(QKeySequence::New);
     m_menu->addSeparator();
     m_backUpAction = m_menu->addAction(tr("&Back up now..."), this, &CGarvoMenu::slotBackUpNow);
     m_restoreAction = m_menu->addAction(tr("&Restore from backup..."), this, &CGarvoMenu::slotRestoreBackup);
     m_menu->addSeparator();
-    m_exitAction = m_menu->addAction(tr("Exit"), this, &CGarvoMenu::slotExit);
-
-    // Pending: enabled once the new-vehicle wizard is connected in slotNewVehicle().
-    m_newVehicleAction->setEnabled(false);
+    m_exitAction = m_menu->addAction(tr("E&xit"), this, &CGarvoMenu::slotExit);
+    m_exitAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
 
     QMenuBar *bar = parent->menuBar();
     const QList<QAction *> existing = bar->actions();
@@ -34,17 +35,18 @@ CGarvoMenu::~CGarvoMenu()
 
 void CGarvoMenu::retranslate()
 {
-    m_menu->setTitle(tr("Garvo"));
-    m_newVehicleAction->setText(tr("New Vehicle"));
+    m_menu->setTitle(tr("&Garvo"));
+    m_newVehicleAction->setText(tr("&New Vehicle"));
     m_backUpAction->setText(tr("&Back up now..."));
     m_restoreAction->setText(tr("&Restore from backup..."));
-    m_exitAction->setText(tr("Exit"));
+    m_exitAction->setText(tr("E&xit"));
 }
 
 void CGarvoMenu::slotNewVehicle()
 {
-    // Place of the new-vehicle wizard: run it modally; when it returns a
-    // vehicle id other than 0, open that vehicle (module 100).
+    const int id = runNewVehicleWizard();
+    if (id != 0)
+        openVehicle(id);
 }
 
 void CGarvoMenu::slotExit()

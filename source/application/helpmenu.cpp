@@ -1,6 +1,8 @@
 #include "application/helpmenu.h"
 
+#include "application/mainwindow.h"
 #include "application/trayicon.h"
+#include "utility/prompt.h"
 
 #include <QDesktopServices>
 #include <QMainWindow>
@@ -10,6 +12,7 @@
 CHelpMenu::CHelpMenu(QMainWindow *parent) : QObject(parent), m_menu(new QMenu(tr("&Help"), parent))
 {
     m_helpAction = m_menu->addAction(tr("Help"), this, &CHelpMenu::slotHelp);
+    m_helpAction->setShortcut(QKeySequence::HelpContents);
     m_menu->addSeparator();
     m_newVersionAction = m_menu->addAction(tr("Check for updates..."), this, &CHelpMenu::slotNewVersion);
     m_menu->addSeparator();
@@ -37,12 +40,12 @@ CHelpMenu::~CHelpMenu()
 
 void CHelpMenu::retranslate()
 {
-    m_menu->setTitle(tr("Help"));
-    m_helpAction->setText(tr("Help Online"));
-    m_newVersionAction->setText(tr("Check for Updates..."));
-    m_homepageAction->setText(tr("Garvo Homepage"));
-    m_contactAction->setText(tr("Contact Support"));
-    m_aboutAction->setText(tr("About"));
+    m_menu->setTitle(tr("&Help"));
+    m_helpAction->setText(tr("&Help Online"));
+    m_newVersionAction->setText(tr("Check for &Updates..."));
+    m_homepageAction->setText(tr("Garvo Home&page"));
+    m_contactAction->setText(tr("&Contact Support"));
+    m_aboutAction->setText(tr("&About"));
 }
 
 QUrl CHelpMenu::helpUrl()
@@ -60,9 +63,19 @@ QUrl CHelpMenu::contactUrl()
     return QUrl(QStringLiteral("https://www.kestrelrow.example/contact/"));
 }
 
+void CHelpMenu::openLink(const QUrl &url, bool (*open)(const QUrl &))
+{
+    if (open(url))
+        return;
+    // Without a browser the user still gets the address to open elsewhere.
+    Utility::Prompt::warning(CMainWindow::instance(), tr("Help"),
+                             tr("No web browser could be started. The page is at:") + QStringLiteral("\n\n")
+                                 + url.toString());
+}
+
 void CHelpMenu::slotHelp()
 {
-    QDesktopServices::openUrl(helpUrl());
+    openLink(helpUrl());
 }
 
 void CHelpMenu::slotNewVersion()
@@ -72,12 +85,12 @@ void CHelpMenu::slotNewVersion()
 
 void CHelpMenu::slotHomepage()
 {
-    QDesktopServices::openUrl(homepageUrl());
+    openLink(homepageUrl());
 }
 
 void CHelpMenu::slotContact()
 {
-    QDesktopServices::openUrl(contactUrl());
+    openLink(contactUrl());
 }
 
 void CHelpMenu::slotAbout()

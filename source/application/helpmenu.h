@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QDesktopServices>
 #include <QObject>
 #include <QUrl>
 
@@ -23,6 +24,9 @@ public:
     static QUrl helpUrl();
     static QUrl homepageUrl();
     static QUrl contactUrl();
+    // Opens the page in the user's browser through `open`; when it fails, a
+    // message shows the address.
+    static void openLink(const QUrl &url, bool (*open)(const QUrl &) = &QDesktopServices::openUrl);
 
 public slots:
     void slotHelp();

@@ -33,7 +33,7 @@ COptionsMenu::~COptionsMenu()
 
 void COptionsMenu::retranslate()
 {
-    m_menu->setTitle(tr("Options"));
+    m_menu->setTitle(tr("&Options"));
     m_vehicleTypeAction->setText(tr("Edit Vehicle &Types..."));
     m_optionsAction->setText(tr("&Options"));
 }

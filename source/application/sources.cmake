@@ -25,3 +25,6 @@ list(APPEND GARVO_GUI_SOURCES
     ${GARVO_AREA_DIR}/trayicon.cpp
     ${GARVO_AREA_DIR}/framework.cpp
 )
+# The version comes from project() alone; only the start-up code needs it.
+set_source_files_properties(${GARVO_AREA_DIR}/startup.cpp PROPERTIES
+    COMPILE_DEFINITIONS GARVO_VERSION="${PROJECT_VERSION}")

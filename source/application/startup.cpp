@@ -50,7 +50,8 @@ int runGarvo(int argc, char *argv[])
 {
     auto app = std::make_unique<QtSingleApplication>(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("Garvo"));
-    QCoreApplication::setApplicationVersion(QStringLiteral("2.1.1.9"));
+    // The one version number is the project's, given by the build.
+    QCoreApplication::setApplicationVersion(QStringLiteral(GARVO_VERSION));
     QCoreApplication::setOrganizationName(QStringLiteral("Kestrel Row"));
     QCoreApplication::setOrganizationDomain(QStringLiteral("kestrelrow.example"));
     // Window class "Garvo" (the application name) and this id tie the windows to the desktop entry.

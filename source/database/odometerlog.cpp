@@ -114,25 +114,42 @@ int COdometerLog::saveForParent(int parentType, int parentId, int vehicleId, con
     return reading.save(false);
 }
 
+namespace {
+
+// The table whose rows own readings of `parentType`; nullptr for any other kind.
+CTable *parentTable(int parentType)
+{
+    switch (parentType) {
+    case COdometerLog::FuelParent:
+        return CTableFuelLog::instance();
+    case COdometerLog::ServiceParent:
+        return CTableSession::instance();
+    case COdometerLog::ExpenseParent:
+        return CTableExpense::instance();
+    case COdometerLog::NoteParent:
+        return CTableNote::instance();
+    default:
+        return nullptr;
+    }
+}
+
+} // namespace
+
+bool COdometerLog::removeRecord(CTable *table, int id)
+{
+    if (!table || id == 0)
+        return false;
+    for (int kind = FuelParent; kind <= NoteParent; ++kind) {
+        if (parentTable(kind) == table)
+            return removeParent(kind, id);
+    }
+    CTransaction transaction(table->database());
+    return transaction.isActive() && table->remove(id) && transaction.commit();
+}
+
 bool COdometerLog::removeParent(int parentType, int parentId)
 {
-    CTable *parents = nullptr;
-    switch (parentType) {
-    case FuelParent:
-        parents = CTableFuelLog::instance();
-        break;
-    case ServiceParent:
-        parents = CTableSession::instance();
-        break;
-    case ExpenseParent:
-        parents = CTableExpense::instance();
-        break;
-    case NoteParent:
-        parents = CTableNote::instance();
-        break;
-    default:
-        break;
-    }
+    CTable *parents = parentTable(parentType);
     CTableOdometerLog *readings = CTableOdometerLog::instance();
     if (!parents || !readings || parentId == 0)
         return false;

@@ -6,6 +6,8 @@
 #include <QDate>
 #include <QString>
 
+class CTable;
+
 // One odometer reading of a vehicle. Every save raises the vehicle's own
 // odometer value when the reading is higher; nothing ever lowers it.
 class COdometerLog : public CBaseOdometerLog
@@ -49,6 +51,9 @@ public:
     // deleted id to the next new row, which would otherwise adopt the
     // reading. False when either step fails; then nothing changed.
     static bool removeParent(int parentType, int parentId);
+    // Deletes row `id` of any record table in one transaction; rows of the
+    // tables whose records own a reading go through removeParent().
+    static bool removeRecord(CTable *table, int id);
 
     // The reading interpolated for a day on which none was taken, from the
     // nearest readings on or before and on or after it; always between the

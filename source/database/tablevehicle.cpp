@@ -54,8 +54,17 @@ void CTableVehicle::slotVehicleTypeDeleted(int typeId)
 {
     CTransaction transaction(m_database);
     CTableVehicleType *types = CTableVehicleType::instance();
-    if (updateFieldWhere(TypeId, types ? types->firstId() : 0, QStringLiteral("%1=?").arg(column(TypeId)),
-                         {typeId})
-        >= 0)
-        transaction.commit();
+    const QString where = QStringLiteral("%1=?").arg(column(TypeId));
+    const QList<int> moved = ids(where, {typeId});
+    if (updateFieldWhere(TypeId, types ? types->firstId() : 0, where, {typeId}) < 0)
+        return;
+    // Open pages and cards of these vehicles show the new type at once.
+    for (int id : moved)
+        emit updated(id);
+    transaction.commit();
+}
+
+int CTableVehicle::countOfType(int typeId)
+{
+    return qMax(0, count(QStringLiteral("%1=?").arg(column(TypeId)), {typeId}));
 }

@@ -24,10 +24,12 @@ public:
     // write or the commit failed (nothing is written then; the records keep
     // their old order).
     bool renumber(QList<CVehicle> &vehicles);
+    // The number of vehicles of the type; 0 when the count fails.
+    int countOfType(int typeId);
 
 public slots:
     // Moves the vehicles of the deleted type to the remaining type with the
     // lowest id (0 when none is left). A failed move makes an enclosing
-    // transaction fail.
+    // transaction fail. Emits updated() for each moved vehicle.
     void slotVehicleTypeDeleted(int typeId);
 };

@@ -8,6 +8,11 @@ CTableVehicleType::CTableVehicleType(CDatabase *database, QObject *parent)
     init();
 }
 
+int CTableVehicleType::replacementFor(int id)
+{
+    return firstId(QStringLiteral("%1<>?").arg(column(Id)), {id});
+}
+
 bool CTableVehicleType::removeType(int id)
 {
     CTransaction transaction(m_database);

@@ -31,14 +31,15 @@ CApplicationSetupWizardDialog::CApplicationSetupWizardDialog(QWidget *parent)
     setCurrentPage(VolumeUnitsStep, true);
 }
 
-QString CApplicationSetupWizardDialog::efficiencySummaryText(int mode)
+QString CApplicationSetupWizardDialog::efficiencySummaryText(int mode, int volumeUnit)
 {
-    const QString litre = volumeUnitName(VolumeUnitLitre);
-    const QString km = tr("km");
+    const bool gallons = volumeUnit == VolumeUnitGallon;
+    const QString volume = volumeUnitName(gallons ? VolumeUnitGallon : VolumeUnitLitre);
+    const QString distance = gallons ? tr("miles") : tr("km");
     if (mode == FuelEfficiencyPerDistance)
-        return tr("Per %1 (%2)").arg(tr("Distance"), tr("%1 / %2%3").arg(litre, QStringLiteral("100 "), km));
+        return tr("Per %1 (%2)").arg(tr("Distance"), tr("%1 / %2%3").arg(volume, QStringLiteral("100 "), distance));
     if (mode == FuelEfficiencyPerQuantity)
-        return tr("Per Quantity (%1)").arg(tr("%1 per %2").arg(km, litre));
+        return tr("Per Quantity (%1)").arg(tr("%1 per %2").arg(distance, volume));
     return QString();
 }
 
@@ -58,7 +59,7 @@ void CApplicationSetupWizardDialog::goToPage(int index)
         fuelEfficiencyPage->setVolumeUnit(volumeUnitsPage->volumeUnit());
     if (index == FinishStep)
         finishPage->setSummary(volumeUnitName(volumeUnitsPage->volumeUnit()),
-                               efficiencySummaryText(fuelEfficiencyPage->fuelEfficiency()),
+                               efficiencySummaryText(fuelEfficiencyPage->fuelEfficiency(), volumeUnitsPage->volumeUnit()),
                                currencyPage->currencyText());
     setCurrentPage(index, forward);
 }

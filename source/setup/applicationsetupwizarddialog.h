@@ -24,8 +24,9 @@ public:
     CCurrencyWizardTab *currencyTab() const { return currencyPage; }
     CApplicationFinishWizardTab *finishTab() const { return finishPage; }
 
-    // The summary's efficiency line: the mode in litres and km.
-    static QString efficiencySummaryText(int mode);
+    // The summary's efficiency line: the mode in the chosen volume unit, with
+    // km beside litres and miles beside gallons.
+    static QString efficiencySummaryText(int mode, int volumeUnit);
 
     void retranslate() override;
     // Stores the choices in one transaction; a failure is shown and keeps

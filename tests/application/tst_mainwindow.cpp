@@ -4,17 +4,23 @@
 #include "application/configuration.h"
 #include "application/footerinfowidget.h"
 #include "application/garagebutton.h"
+#include "application/helpmenu.h"
 #include "application/module.h"
 #include "application/modulecontainer.h"
 #include "application/sidebar.h"
 #include "application/toolbar.h"
 #include "application/trayicon.h"
 #include "database/database.h"
+#include "utility/prompt.h"
 #include "utility/utility.h"
 
+#include <QApplication>
+#include <QDialog>
 #include <QLabel>
 #include <QMenuBar>
 #include <QSplitter>
+#include <QTimer>
+#include <QUrl>
 #include <QWidgetAction>
 
 namespace {
@@ -126,14 +132,14 @@ private slots:
         QTest::addColumn<QString>("title");
         QTest::addColumn<QStringList>("expected");
         QTest::newRow("application menu first")
-            << 0 << "Garvo"
-            << QStringList{"New Vehicle", "-", "&Back up now...", "&Restore from backup...", "-", "Exit"};
+            << 0 << "&Garvo"
+            << QStringList{"&New Vehicle", "-", "&Back up now...", "&Restore from backup...", "-", "E&xit"};
         QTest::newRow("options menu")
-            << 1 << "Options" << QStringList{"Edit Vehicle &Types...", "-", "&Options"};
+            << 1 << "&Options" << QStringList{"Edit Vehicle &Types...", "-", "&Options"};
         QTest::newRow("help menu")
-            << 2 << "Help"
-            << QStringList{"Help Online", "-", "Check for Updates...", "-", "Garvo Homepage", "Contact Support",
-                           "-", "About"};
+            << 2 << "&Help"
+            << QStringList{"&Help Online", "-", "Check for &Updates...", "-", "Garvo Home&page", "&Contact Support",
+                           "-", "&About"};
     }
 
     void menusHoldTheirEntriesAfterRetranslation()
@@ -150,11 +156,47 @@ private slots:
         QCOMPARE(entries(menu), expected);
     }
 
+    // The keyboard reaches the menus: mnemonics (above), the usual shortcuts,
+    // and New Vehicle runs the wizard.
+    void menusHaveTheUsualShortcuts()
+    {
+        build();
+        QMenu *garvo = window->menuBar()->actions().at(0)->menu();
+        QAction *newVehicle = garvo->actions().at(0);
+        QCOMPARE(newVehicle->shortcut(), QKeySequence(QKeySequence::New));
+        QCOMPARE(garvo->actions().last()->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_Q));
+        QMenu *help = window->menuBar()->actions().at(2)->menu();
+        QCOMPARE(help->actions().at(0)->shortcut(), QKeySequence(QKeySequence::HelpContents));
+
+        QVERIFY(newVehicle->isEnabled());
+        QString shown;
+        QTimer::singleShot(0, [&shown] {
+            if (QWidget *modal = QApplication::activeModalWidget()) {
+                shown = QLatin1String(modal->metaObject()->className());
+                static_cast<QDialog *>(modal)->reject();
+            }
+        });
+        newVehicle->trigger();
+        QCOMPARE(shown, QStringLiteral("CNewVehicleWizardDialog"));
+        QCOMPARE(container()->currentModule()->id(), int(ModuleId::GarageEmpty));
+    }
+
+    // Without a browser the address is shown, not lost.
+    void helpLinkWithoutBrowserShowsTheAddress()
+    {
+        Utility::Prompt::setScripted(true);
+        Utility::Prompt::clearShown();
+        CHelpMenu::openLink(QUrl(QStringLiteral("https://example.invalid/help/")), [](const QUrl &) { return false; });
+        QCOMPARE(Utility::Prompt::shown().size(), size_t(1));
+        QVERIFY(Utility::Prompt::shown().back().text.endsWith(QStringLiteral("https://example.invalid/help/")));
+        Utility::Prompt::setScripted(false);
+    }
+
     void trayMenuGetsOptionsAndHelpBeforeExit()
     {
         build();
         const QMenu *tray = CTrayIcon::instance()->menu();
-        QCOMPARE(entries(tray), (QStringList{"Garvo", "-", "-", "Options", "-", "Help", "-", "E&xit"}));
+        QCOMPARE(entries(tray), (QStringList{"Garvo", "-", "-", "&Options", "-", "&Help", "-", "E&xit"}));
     }
 
     void garageButtonFollowsVehicleCountAtClick()

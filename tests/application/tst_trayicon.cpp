@@ -142,7 +142,12 @@ private slots:
 
         emit window.systemInitialized();
         QCOMPARE(CTrayIcon::instance()->menu()->actions().last(), CTrayIcon::instance()->exitAction());
+        // Retranslation sets the tray's texts again.
+        CTrayIcon::instance()->exitAction()->setText(QString());
+        CTrayIcon::instance()->titleAction()->setText(QString());
         retranslateFramework();
+        QCOMPARE(CTrayIcon::instance()->exitAction()->text(), QStringLiteral("E&xit"));
+        QCOMPARE(CTrayIcon::instance()->titleAction()->text(), QStringLiteral("Garvo"));
 
         finishFramework();
         QVERIFY(!CTrayIcon::instance());

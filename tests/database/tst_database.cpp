@@ -3,6 +3,7 @@
 
 #include "database/note.h"
 #include "database/tablenote.h"
+#include "database/settings.h"
 #include "database/tablesettings.h"
 #include "database/tablevehicle.h"
 
@@ -135,12 +136,28 @@ private slots:
         QVERIFY(!db.database->tableExists(QStringLiteral("Vehicle")));
     }
 
-    void noTableVersionKeyIsWritten()
+    // A table with a version records it on creation; the application's
+    // tables have none, so they record nothing.
+    void tableVersionIsWrittenOnlyWhenSet()
     {
         TestDatabase db;
-        QCOMPARE(db.database->count(QStringLiteral("settings"), QStringLiteral("settings_name LIKE ?"),
-                                    {QStringLiteral("%_tableversion")}),
-                 0);
+        const auto versionKeys = [&db] {
+            return db.database->count(QStringLiteral("settings"), QStringLiteral("settings_name LIKE ?"),
+                                      {QStringLiteral("%_tableversion")});
+        };
+        QCOMPARE(versionKeys(), 0);
+
+        struct VersionedTable : CTable
+        {
+            explicit VersionedTable(CDatabase *database) : CTable(database, QStringLiteral("probe"))
+            {
+                m_version = QStringLiteral("3");
+                addColumn(QStringLiteral("_text"), QStringLiteral("text"));
+            }
+        } probe(db.database);
+        QVERIFY(probe.create());
+        QCOMPARE(versionKeys(), 1);
+        QCOMPARE(CSettings::instance()->value(QStringLiteral("probe_tableversion")).toString(), QStringLiteral("3"));
     }
 
     void instanceUsesDefaultPathAndIsClearedOnDelete()

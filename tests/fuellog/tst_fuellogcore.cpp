@@ -267,7 +267,7 @@ private slots:
         const int newest = addEntry(car, 1, 1500);
         const int reading = COdometerLog::byParent(COdometerLog::FuelParent, newest).id();
 
-        QVERIFY(COdometerLog::removeParent(COdometerLog::FuelParent, newest));
+        QVERIFY(COdometerLog::removeRecord(CTableFuelLog::instance(), newest));
         QCOMPARE(addEntry(other, 1, 300), newest);
         const COdometerLog kept(reading);
         QCOMPARE(kept.vehicleId(), car.id());

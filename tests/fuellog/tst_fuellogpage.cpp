@@ -135,7 +135,7 @@ private slots:
         QVERIFY(page.firstFooter()->isHidden());
         page.show();
         page.enter();
-        QCOMPARE(page.firstFooter()->title(), QStringLiteral("Diesel: 6.5 Litre / 100 km"));
+        QCOMPARE(page.firstFooter()->title(), QStringLiteral("Diesel: 6.50 Litre / 100 km"));
         QCOMPARE(page.firstFooter()->subtitle(),
                  QStringLiteral("1 entry | Distance: 400 km | Quantity: 26 Litres | Total Cost: $ 39.00"));
         QVERIFY(!page.firstFooter()->isHidden());
@@ -175,10 +175,10 @@ private slots:
         CFuelLogDelegate delegate;
         delegate.setVehicle(addVehicle(2));
         delegate.setDateFormat(QStringLiteral("dd.MM.yyyy"));
-        QCOMPARE(delegate.displayText(Column::Date, QStringLiteral("2024-06-15")), QStringLiteral("15.06.2024"));
-        QCOMPARE(delegate.displayText(Column::Date, QStringLiteral("garbage")), QString());
-        QCOMPARE(delegate.displayText(Column::FuelType, 2), QStringLiteral("LPG"));
-        QCOMPARE(delegate.displayText(Column::FuelType, 7), QStringLiteral("unknown"));
+        QCOMPARE(delegate.cellText(Column::Date, QStringLiteral("2024-06-15")), QStringLiteral("15.06.2024"));
+        QCOMPARE(delegate.cellText(Column::Date, QStringLiteral("garbage")), QString());
+        QCOMPARE(delegate.cellText(Column::FuelType, 2), QStringLiteral("LPG"));
+        QCOMPARE(delegate.cellText(Column::FuelType, 7), QStringLiteral("unknown"));
     }
 
     // Regression: an "&" in a fuel name was read as a mnemonic on these buttons.

@@ -17,8 +17,10 @@
 #include "modules/garage/vehiclewidget.h"
 #include "modules/garage/vehiclewidgetlist.h"
 #include "modules/vehicle/vehicledialog.h"
+#include "modules/vehicle/wizard/newvehicle.h"
 #include "utility/prompt.h"
 
+#include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -189,6 +191,26 @@ private slots:
         QVERIFY(!garage->vehicleList()->widgets().first()->imageLabel()->pixmap(Qt::ReturnByValue).isNull());
     }
 
+    // A vehicle from the wizard is listed last, not between the others.
+    void newVehicleComesLast()
+    {
+        addVehicle(QStringLiteral("a"));
+        addVehicle(QStringLiteral("b"));
+        addVehicle(QStringLiteral("c"));
+        QVERIFY(garage->enterModule());
+        QCOMPARE(shownTitles(), QStringList({"a", "b", "c"}));
+
+        CNewVehicle wizardVehicle;
+        wizardVehicle.name = QStringLiteral("new");
+        wizardVehicle.licensePlate = QStringLiteral("NEW");
+        wizardVehicle.typeId = 1;
+        QVERIFY(wizardVehicle.save() != 0);
+        QVERIFY(garage->enterModule());
+        QCOMPARE(shownTitles(), QStringList({"a", "b", "c", "new"}));
+        QCOMPARE(storedOrders(), QStringLiteral("a=0 b=1 c=2 new=3"));
+        QCOMPARE(garage->footerInfo()->title(), QStringLiteral("You have 4 vehicles in garage"));
+    }
+
     void failedRenumberingWarnsAndWritesNothing()
     {
         addVehicle(QStringLiteral("a"), 5);
@@ -256,6 +278,55 @@ private slots:
                                             "<strong>&lt;i&gt;Tom &amp; Jerry&lt;/i&gt;</strong> vehicle?"));
         QCOMPARE(asked.informativeText, QStringLiteral("All data for this vehicle will be lost!!!"));
         QVERIFY(CTableVehicle::instance()->exists(id));
+        // Return at the question (its default button) keeps the vehicle.
+        cardOf(id)->deleteButton()->click();
+        QCOMPARE(Prompt::shown().size(), size_t(2));
+        QVERIFY(CTableVehicle::instance()->exists(id));
+    }
+
+    // The cards take the focus: arrows move it, Delete asks (No by default).
+    void cardsWorkFromTheKeyboard()
+    {
+        const int first = addVehicle(QStringLiteral("a"));
+        const int second = addVehicle(QStringLiteral("b"));
+        garage->resize(800, 600);
+        garage->show();
+        QVERIFY(QTest::qWaitForWindowExposed(garage));
+        QVERIFY(garage->enterModule());
+        QTRY_COMPARE(QApplication::focusWidget(), static_cast<QWidget *>(cardOf(first)));
+        QVERIFY(cardOf(first)->isHovered());
+
+        QTest::keyClick(cardOf(first), Qt::Key_Down);
+        QCOMPARE(QApplication::focusWidget(), static_cast<QWidget *>(cardOf(second)));
+        QVERIFY(!cardOf(first)->isHovered());
+        QTest::keyClick(cardOf(second), Qt::Key_Down);
+        QCOMPARE(QApplication::focusWidget(), static_cast<QWidget *>(cardOf(second)));
+        QTest::keyClick(cardOf(second), Qt::Key_Up);
+        QCOMPARE(QApplication::focusWidget(), static_cast<QWidget *>(cardOf(first)));
+
+        QTest::keyClick(cardOf(first), Qt::Key_Delete);
+        QCOMPARE(Prompt::shown().size(), size_t(1));
+        QCOMPARE(Prompt::shown().back().title, QStringLiteral("Delete vehicle"));
+        QVERIFY(CTableVehicle::instance()->exists(first));
+    }
+
+    // At start-up the garage is made before the database is opened; its
+    // count still follows deletions.
+    void footerFollowsDeletionsWhenMadeBeforeTheDatabase()
+    {
+        delete garage;
+        delete db;
+        garage = new CGarageModule;
+        db = new TestDatabase;
+        QVERIFY(seedVehicleTypes());
+        const int doomed = addVehicle(QStringLiteral("doomed"));
+        addVehicle(QStringLiteral("kept"));
+        QVERIFY(garage->enterModule());
+        QCOMPARE(garage->footerInfo()->title(), QStringLiteral("You have 2 vehicles in garage"));
+
+        Prompt::queueAnswer(QMessageBox::Yes);
+        cardOf(doomed)->deleteButton()->click();
+        QTRY_COMPARE(garage->footerInfo()->title(), QStringLiteral("You have 1 vehicle in garage"));
     }
 
     void deleteTakesAllOrNothing_data()

@@ -57,9 +57,9 @@ private slots:
         db->settings->setValue(QStringLiteral("currency"), QStringLiteral("HRK"));
         CApplicationSetupWizardDialog wizard;
         goTo(wizard, 3);
-        // The efficiency line speaks of litres and km whatever the unit.
+        // The efficiency line speaks of the chosen unit.
         QCOMPARE(wizard.finishTab()->volumeUnitText(), QStringLiteral("Gallon"));
-        QCOMPARE(wizard.finishTab()->fuelEfficiencyText(), QStringLiteral("Per Quantity (km per Litre)"));
+        QCOMPARE(wizard.finishTab()->fuelEfficiencyText(), QStringLiteral("Per Quantity (miles per Gallon)"));
         QCOMPARE(wizard.finishTab()->currencyText(), QStringLiteral("(HRK) Hrvatska Kuna\n(1 000 000.00 kn)"));
         QCOMPARE(stored("volume_unit"), QStringLiteral("<none>"));
 

@@ -1,6 +1,7 @@
 #include "../database/testdatabase.h"
 #include "testsupport.h"
 
+#include "database/tablevehicle.h"
 #include "database/tablevehicletype.h"
 #include "database/vehicle.h"
 #include "database/vehicletype.h"
@@ -118,7 +119,12 @@ private slots:
         car.setName(QStringLiteral("car"));
         car.setTypeId(1);
         const int carId = car.save();
+        CVehicle van;
+        van.setName(QStringLiteral("van"));
+        van.setTypeId(1);
+        const int vanId = van.save();
         CVehicleTypeItemWidget item(CVehicleType(1));
+        QSignalSpy updated(CTableVehicle::instance(), &CTable::updated);
         // Regression: a name with markup was rendered as rich text in the list.
         QCOMPARE(item.nameLabel()->textFormat(), Qt::PlainText);
 
@@ -129,8 +135,16 @@ private slots:
         QCOMPARE(Prompt::shown().back().text,
                  QStringLiteral("Are you shure that you want to delete "
                                 "<strong>&lt;b&gt;Tom &amp; Jerry&lt;/b&gt;</strong>?"));
+        // It says what happens to the vehicles of the type.
+        QCOMPARE(Prompt::shown().back().informativeText,
+                 QStringLiteral("Its 2 vehicles will move to the type <strong>%1</strong>.")
+                     .arg(CVehicleType(2).name().toHtmlEscaped()));
         QVERIFY(CTableVehicleType::instance()->exists(1));
         QVERIFY(!item.isDeleted());
+
+        // Return at the question keeps the type.
+        item.deleteButton()->click();
+        QVERIFY(CTableVehicleType::instance()->exists(1));
 
         QSignalSpy deleted(&item, &CVehicleTypeItemWidget::itemDeleted);
         Prompt::queueAnswer(QMessageBox::Yes);
@@ -140,6 +154,9 @@ private slots:
         QVERIFY(item.isHidden());
         QCOMPARE(deleted.count(), 1);
         QCOMPARE(CVehicle(carId).typeId(), 2);
+        QCOMPARE(CVehicle(vanId).typeId(), 2);
+        // Open pages of the moved vehicles hear of it.
+        QCOMPARE(updated.count(), 2);
     }
 
     void lastTypeIsNeverDeleted()

@@ -45,6 +45,14 @@ QMessageBox::StandardButton Prompt::message(QWidget *parent, QMessageBox::Icon i
     return QMessageBox::StandardButton(box.exec());
 }
 
+bool Prompt::confirmDeletion(QWidget *parent, const QString &title, const QString &text,
+                             const QString &informativeText)
+{
+    return message(parent, QMessageBox::Warning, title, text, informativeText, QMessageBox::Yes | QMessageBox::No,
+                   QMessageBox::No)
+        == QMessageBox::Yes;
+}
+
 void Prompt::information(QWidget *parent, const QString &title, const QString &text)
 {
     message(parent, QMessageBox::Information, title, text);

@@ -36,6 +36,11 @@ public:
                                                QMessageBox::StandardButtons buttons,
                                                QMessageBox::StandardButton defaultButton = QMessageBox::NoButton);
 
+    // The question before anything is deleted: a warning with Yes and No,
+    // where No is the default, so Return keeps the data. True for Yes.
+    static bool confirmDeletion(QWidget *parent, const QString &title, const QString &text,
+                                const QString &informativeText = QString());
+
     static void information(QWidget *parent, const QString &title, const QString &text);
     static void warning(QWidget *parent, const QString &title, const QString &text);
     static void critical(QWidget *parent, const QString &title, const QString &text);

@@ -61,10 +61,7 @@ CGarageModule::CGarageModule(QWidget *parent)
     layout->addWidget(m_header);
     layout->addWidget(scroll, 1);
 
-    if (CTableVehicle *table = CTableVehicle::instance()) {
-        connect(table, &CTable::inserted, this, &CGarageModule::scheduleFooterUpdate);
-        connect(table, &CTable::deleted, this, &CGarageModule::scheduleFooterUpdate);
-    }
+    followVehicleTable();
     retranslate();
 }
 
@@ -117,10 +114,23 @@ void CGarageModule::scheduleFooterUpdate()
     });
 }
 
+void CGarageModule::followVehicleTable()
+{
+    CTableVehicle *table = CTableVehicle::instance();
+    if (!table || table == m_followedTable)
+        return;
+    m_followedTable = table;
+    connect(table, &CTable::inserted, this, &CGarageModule::scheduleFooterUpdate);
+    connect(table, &CTable::deleted, this, &CGarageModule::scheduleFooterUpdate);
+}
+
 bool CGarageModule::enterModule()
 {
+    // The modules are made before the database is opened at start-up.
+    followVehicleTable();
     CMainWindow::setLeftSidebarVisible(false);
     refresh();
+    m_vehicleList->focusFirst();
     return true;
 }
 

@@ -6,6 +6,7 @@
 #include <QPointer>
 
 class CHeaderWidget;
+class CTable;
 class CVehicleWidgetList;
 class QToolButton;
 
@@ -42,6 +43,8 @@ private:
     // elsewhere; one update however many signals came in a row.
     void scheduleFooterUpdate();
     void updateFooter();
+    // Follows inserts and deletes of the vehicle table, once it exists.
+    void followVehicleTable();
 
     CHeaderWidget *m_header = nullptr;
     QToolButton *m_addButton = nullptr;
@@ -49,4 +52,5 @@ private:
     // Lives in the main window's footer bar, which may go first.
     QPointer<CFooterInfoWidget> m_footerInfo;
     bool m_footerUpdatePending = false;
+    QPointer<CTable> m_followedTable;
 };

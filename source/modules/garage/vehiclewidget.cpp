@@ -7,7 +7,10 @@
 #include "modules/vehicle/vehiclemodule.h"
 #include "utility/prompt.h"
 
+#include <QApplication>
 #include <QContextMenuEvent>
+#include <QKeyEvent>
+#include <QScrollArea>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLinearGradient>
@@ -36,6 +39,8 @@ CVehicleWidget::CVehicleWidget(QWidget *parent)
 {
     setObjectName(QStringLiteral("CVehicleWidget"));
     setFixedHeight(85);
+    // Tab and the arrows reach the cards; the focused card looks hovered.
+    setFocusPolicy(Qt::StrongFocus);
     // The vehicle's record is a copy: it is written only by the dialogs.
     m_vehicle.setAutoSave(false);
 
@@ -148,10 +153,8 @@ void CVehicleWidget::slotDelete()
     }
     const QString text = tr("Are you sure that you want to delete ") + QStringLiteral("<strong>")
                          + m_titleLabel->text().toHtmlEscaped() + QStringLiteral("</strong>") + tr(" vehicle?");
-    if (Utility::Prompt::message(this, QMessageBox::Warning, tr("Delete vehicle"), text,
-                                 tr("All data for this vehicle will be lost!!!"),
-                                 QMessageBox::Yes | QMessageBox::No)
-        != QMessageBox::Yes)
+    if (!Utility::Prompt::confirmDeletion(this, tr("Delete vehicle"), text,
+                                          tr("All data for this vehicle will be lost!!!")))
         return;
     if (!backUpBeforeChange(this, CBackupFile::BeforeVehicleDeletion))
         return;
@@ -195,8 +198,49 @@ void CVehicleWidget::enterEvent(QEvent *event)
 
 void CVehicleWidget::leaveEvent(QEvent *event)
 {
-    setHovered(false);
+    // Focus within the card (its buttons included) keeps it highlighted.
+    setHovered(isAncestorOf(QApplication::focusWidget()) || hasFocus());
     QWidget::leaveEvent(event);
+}
+
+void CVehicleWidget::keyPressEvent(QKeyEvent *event)
+{
+    switch (event->key()) {
+    case Qt::Key_Up:
+        emit stepRequested(-1);
+        return;
+    case Qt::Key_Down:
+        emit stepRequested(1);
+        return;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        slotViewDetails();
+        return;
+    case Qt::Key_Delete:
+        slotDelete();
+        return;
+    default:
+        QWidget::keyPressEvent(event);
+    }
+}
+
+void CVehicleWidget::focusInEvent(QFocusEvent *event)
+{
+    setHovered(true);
+    for (QWidget *ancestor = parentWidget(); ancestor; ancestor = ancestor->parentWidget()) {
+        if (auto *scroll = qobject_cast<QScrollArea *>(ancestor)) {
+            scroll->ensureWidgetVisible(this, 0, 0);
+            break;
+        }
+    }
+    QWidget::focusInEvent(event);
+}
+
+void CVehicleWidget::focusOutEvent(QFocusEvent *event)
+{
+    // Tab into the card's own buttons keeps the card highlighted.
+    setHovered(underMouse() || isAncestorOf(QApplication::focusWidget()));
+    QWidget::focusOutEvent(event);
 }
 
 void CVehicleWidget::paintEvent(QPaintEvent *event)

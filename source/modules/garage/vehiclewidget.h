@@ -48,6 +48,8 @@ public slots:
 signals:
     void selected(int id);
     void updated(int id);
+    // Up (-1) or Down (+1) was pressed on the focused card.
+    void stepRequested(int step);
 
 protected:
     void enterEvent(QEvent *event) override;
@@ -56,6 +58,9 @@ protected:
     void mousePressEvent(QMouseEvent *event) override;
     void mouseDoubleClickEvent(QMouseEvent *event) override;
     void contextMenuEvent(QContextMenuEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+    void focusInEvent(QFocusEvent *event) override;
+    void focusOutEvent(QFocusEvent *event) override;
 
 private:
     void setHovered(bool hovered);

@@ -34,6 +34,7 @@ void CVehicleWidgetList::refresh()
     for (int i = 0; i < vehicles.size(); ++i) {
         if (i == m_widgets.size()) {
             auto *card = new CVehicleWidget(this);
+            connect(card, &CVehicleWidget::stepRequested, this, [this, card](int step) { focusNeighbour(card, step); });
             // Before the closing stretch.
             m_layout->insertWidget(std::max(m_layout->count() - 1, 0), card);
             m_widgets.append(card);
@@ -41,6 +42,30 @@ void CVehicleWidgetList::refresh()
         CVehicleWidget *card = m_widgets.at(i);
         card->setVehicle(vehicles.at(i));
         card->show();
+    }
+}
+
+void CVehicleWidgetList::focusNeighbour(CVehicleWidget *card, int step)
+{
+    int index = m_widgets.indexOf(card);
+    while (index >= 0) {
+        index += step;
+        if (index < 0 || index >= m_widgets.size())
+            return;
+        if (!m_widgets.at(index)->isHidden()) {
+            m_widgets.at(index)->setFocus(Qt::OtherFocusReason);
+            return;
+        }
+    }
+}
+
+void CVehicleWidgetList::focusFirst()
+{
+    for (CVehicleWidget *card : qAsConst(m_widgets)) {
+        if (!card->isHidden()) {
+            card->setFocus(Qt::OtherFocusReason);
+            return;
+        }
     }
 }
 

@@ -21,11 +21,16 @@ public:
     // position as its order. A failed write is reported.
     void refresh();
     void retranslate();
+    // Gives the focus to the first shown card.
+    void focusFirst();
 
 public slots:
     void slotRefreshList();
 
 private:
+    // Moves the focus `step` shown cards on from `card`; stays at the ends.
+    void focusNeighbour(CVehicleWidget *card, int step);
+
     QList<CVehicleWidget *> m_widgets;
     QVBoxLayout *m_layout = nullptr;
 };

@@ -54,6 +54,7 @@ CVehicleDialog::CVehicleDialog(QWidget *parent)
       m_nameCaption(new QLabel(this)), m_dateCaption(new QLabel(this)), m_licensePlateCaption(new QLabel(this)),
       m_expiryCaption(new QLabel(this)), m_odometerCaption(new QLabel(this)),
       m_odometerTypeCaption(new QLabel(this)), m_fuelSystemCaption(new QLabel(this)),
+      m_fuelNamesCaption(new QLabel(this)),
       m_descriptionCaption(new QLabel(this)), m_typeComboBox(new QComboBox(this)), m_typeImageLabel(new QLabel(this)),
       m_nameEdit(new QLineEdit(this)), m_dateEdit(dateEdit(this)), m_licensePlateEdit(new QLineEdit(this)),
       m_expiryEdit(dateEdit(this)), m_odometerEdit(new QLineEdit(this)), m_odometerTypeComboBox(new QComboBox(this)),
@@ -94,6 +95,7 @@ CVehicleDialog::CVehicleDialog(QWidget *parent)
     form->addWidget(m_odometerTypeComboBox, 6, 1, 1, 2);
     form->addWidget(m_fuelSystemCaption, 7, 0);
     form->addWidget(m_fuelSystemComboBox, 7, 1, 1, 2);
+    form->addWidget(m_fuelNamesCaption, 8, 0);
     form->addLayout(fuelNames, 8, 1, 1, 2);
     form->addWidget(m_descriptionCaption, 9, 0, Qt::AlignTop);
     form->addWidget(m_descriptionEdit, 9, 1, 1, 2);
@@ -159,6 +161,11 @@ void CVehicleDialog::retranslate()
     m_odometerCaption->setText(tr("Odometer Value:"));
     m_odometerTypeCaption->setText(tr("Odometer Type:"));
     m_fuelSystemCaption->setText(tr("Fuel System:"));
+    m_fuelNamesCaption->setText(tr("Fuel Names:"));
+    m_firstFuelComboBox->setToolTip(tr("First fuel"));
+    m_firstFuelComboBox->setAccessibleName(tr("First fuel"));
+    m_secondFuelComboBox->setToolTip(tr("Second fuel"));
+    m_secondFuelComboBox->setAccessibleName(tr("Second fuel"));
     m_descriptionCaption->setText(tr("Description:"));
     m_nameEdit->setWhatsThis(tr("Describe this vehicle"));
     m_dateEdit->setWhatsThis(tr("This is date when this vehicle is created"));
@@ -173,7 +180,8 @@ void CVehicleDialog::retranslate()
 
     int widest = 0;
     for (QLabel *caption : {m_typeCaption, m_nameCaption, m_dateCaption, m_licensePlateCaption, m_expiryCaption,
-                            m_odometerCaption, m_odometerTypeCaption, m_fuelSystemCaption, m_descriptionCaption})
+                            m_odometerCaption, m_odometerTypeCaption, m_fuelSystemCaption, m_fuelNamesCaption,
+                            m_descriptionCaption})
         widest = qMax(widest, caption->sizeHint().width());
     m_typeCaption->setFixedWidth(widest);
     m_licensePlateCaption->setFixedWidth(widest);

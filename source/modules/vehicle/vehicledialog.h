@@ -45,6 +45,7 @@ public:
     QLabel *licensePlateCaption() const { return m_licensePlateCaption; }
     QLabel *odometerCaption() const { return m_odometerCaption; }
     QLabel *fuelSystemCaption() const { return m_fuelSystemCaption; }
+    QLabel *fuelNamesCaption() const { return m_fuelNamesCaption; }
 
     void retranslate();
 
@@ -83,6 +84,7 @@ private:
     QLabel *m_odometerCaption = nullptr;
     QLabel *m_odometerTypeCaption = nullptr;
     QLabel *m_fuelSystemCaption = nullptr;
+    QLabel *m_fuelNamesCaption = nullptr;
     QLabel *m_descriptionCaption = nullptr;
     QComboBox *m_typeComboBox = nullptr;
     QLabel *m_typeImageLabel = nullptr;

@@ -16,11 +16,16 @@
 #include "widgets/separatorwidget.h"
 
 #include <QHBoxLayout>
+#include <QScrollArea>
+#include <QStyle>
 #include <QSplitter>
 #include <QToolButton>
 #include <QVBoxLayout>
 
 namespace {
+
+// Wide enough for the longest entry of the sidebar and the info box's captions.
+const int SidebarWidth = 240;
 
 const QString DefaultHeaderIcon = QStringLiteral(":/resource/icons/fuel-log-64.png");
 
@@ -34,8 +39,18 @@ CModuleContainer *moduleContainer()
 
 CVehicleModule::CVehicleModule(QWidget *parent)
     : CModule(ModuleId::Vehicle, parent), m_header(new CHeaderWidget(this)), m_splitter(new QSplitter(this)),
-      m_sidebar(new CVehicleSidebarWidget(m_splitter)), m_contentWidget(new CVehicleContentWidget(m_splitter))
+      m_sidebar(new CVehicleSidebarWidget), m_contentWidget(new CVehicleContentWidget(m_splitter))
 {
+    // The sidebar scrolls when the window is low rather than making the
+    // window grow; it keeps one width whatever the vehicle's texts.
+    auto *sidebarScroll = new QScrollArea;
+    sidebarScroll->setObjectName(QStringLiteral("sidebarScroll"));
+    sidebarScroll->setFrameShape(QFrame::NoFrame);
+    sidebarScroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    sidebarScroll->setWidgetResizable(true);
+    sidebarScroll->setWidget(m_sidebar);
+    sidebarScroll->setFixedWidth(SidebarWidth + sidebarScroll->style()->pixelMetric(QStyle::PM_ScrollBarExtent));
+    m_splitter->insertWidget(0, sidebarScroll);
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
 
     m_header->setIcon(DefaultHeaderIcon);

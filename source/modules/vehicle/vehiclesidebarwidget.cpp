@@ -53,7 +53,8 @@ CVehicleSidebarWidget::CVehicleSidebarWidget(QWidget *parent) : QWidget(parent)
     colours.setColor(QPalette::Window, QColor(QStringLiteral("#F1F5FB")));
     setPalette(colours);
     setAutoFillBackground(true);
-    setSizePolicy(QSizePolicy::Fixed, sizePolicy().verticalPolicy());
+    // The module gives it one width for every vehicle; names wrap.
+    setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
     retranslate();
 }
 

@@ -9,10 +9,10 @@ CFuelLogDelegate::CFuelLogDelegate(QObject *parent) : CRecordDelegate(parent)
     setAmountColumns({CTableFuelLog::CostPerUnit, CTableFuelLog::TotalCost});
 }
 
-QString CFuelLogDelegate::displayText(int column, const QVariant &value) const
+QString CFuelLogDelegate::cellText(int column, const QVariant &value) const
 {
     if (column != CTableFuelLog::FuelType)
-        return CRecordDelegate::displayText(column, value);
+        return CRecordDelegate::cellText(column, value);
     const int fuelType = value.toInt();
     return fuelType == 1 || fuelType == 2 ? CFuelLog::fuelName(m_vehicle, fuelType) : tr("unknown");
 }

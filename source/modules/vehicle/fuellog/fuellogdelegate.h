@@ -15,7 +15,7 @@ public:
 
     void setVehicle(const CVehicle &vehicle) { m_vehicle = vehicle; }
 
-    QString displayText(int column, const QVariant &value) const override;
+    QString cellText(int column, const QVariant &value) const override;
 
 private:
     CVehicle m_vehicle;

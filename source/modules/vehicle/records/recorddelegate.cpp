@@ -48,7 +48,7 @@ QString CRecordDelegate::amountText(double value)
     return text;
 }
 
-QString CRecordDelegate::displayText(int column, const QVariant &value) const
+QString CRecordDelegate::cellText(int column, const QVariant &value) const
 {
     if (m_dateColumns.contains(column))
         return QDate::fromString(value.toString(), Qt::ISODate).toString(m_dateFormat);
@@ -89,7 +89,7 @@ void CRecordDelegate::paint(QPainter *painter, const QStyleOptionViewItem &optio
     painter->setPen(pen);
     if (!paintContent(painter, option, index)) {
         const QRect textRect = option.rect.adjusted(LeftMargin, 0, -RightMargin, 0);
-        const QString text = displayText(index.column(), index.data(Qt::DisplayRole));
+        const QString text = cellText(index.column(), index.data(Qt::DisplayRole));
         painter->setFont(option.font);
         painter->drawText(textRect, int(alignment(index.column())),
                           option.fontMetrics.elidedText(text, Qt::ElideRight, textRect.width()));
@@ -100,7 +100,7 @@ void CRecordDelegate::paint(QPainter *painter, const QStyleOptionViewItem &optio
 QSize CRecordDelegate::sizeHint(const QStyleOptionViewItem &option, const QModelIndex &index) const
 {
     QSize size = QStyledItemDelegate::sizeHint(option, index);
-    const QString text = displayText(index.column(), index.data(Qt::DisplayRole));
+    const QString text = cellText(index.column(), index.data(Qt::DisplayRole));
     size.setWidth(option.fontMetrics.horizontalAdvance(text) + LeftMargin + RightMargin);
     return size;
 }

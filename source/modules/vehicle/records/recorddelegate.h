@@ -29,7 +29,7 @@ public:
     void setTextColumns(const QList<int> &columns);
 
     // The text painted for a cell of `column` holding `value`.
-    virtual QString displayText(int column, const QVariant &value) const;
+    virtual QString cellText(int column, const QVariant &value) const;
     // Two decimals, rounded half up, with the current currency's decimal mark.
     static QString amountText(double value);
 

@@ -1,6 +1,7 @@
 #include "modules/vehicle/records/recordtableview.h"
 
 #include "application/configuration.h"
+#include "database/odometerlog.h"
 #include "database/table.h"
 #include "modules/vehicle/recordrows.h"
 #include "modules/vehicle/records/recorddelegate.h"
@@ -267,7 +268,8 @@ void CRecordTableView::slotDelete()
                                  QMessageBox::Yes | QMessageBox::No, QMessageBox::No);
     if (answer != QMessageBox::Yes)
         return;
-    const bool removed = m_table && m_table->remove(id);
+    // A record's odometer reading stays, detached from the deleted record.
+    const bool removed = COdometerLog::removeRecord(m_table, id);
     if (!removed)
         Utility::Prompt::critical(this, prompt.title, tr("The entry could not be deleted."));
     // The next record takes the place of the deleted one.

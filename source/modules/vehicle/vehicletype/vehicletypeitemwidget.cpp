@@ -1,6 +1,8 @@
 #include "modules/vehicle/vehicletype/vehicletypeitemwidget.h"
 
+#include "database/tablevehicle.h"
 #include "database/tablevehicletype.h"
+#include "database/vehicletype.h"
 #include "modules/vehicle/vehicletype/vehicletypedialog.h"
 #include "utility/prompt.h"
 
@@ -86,8 +88,14 @@ void CVehicleTypeItemWidget::slotDelete()
     }
     const QString question =
         tr("Are you shure that you want to delete <strong>%1</strong>?").arg(m_type.name().toHtmlEscaped());
-    if (Utility::Prompt::question(this, tr("Delete vehicle type"), question, QMessageBox::Yes | QMessageBox::No)
-        != QMessageBox::Yes)
+    const int moving = CTableVehicle::instance() ? CTableVehicle::instance()->countOfType(m_type.id()) : 0;
+    const QString replacement = CVehicleType(table->replacementFor(m_type.id())).name().toHtmlEscaped();
+    const QString consequence =
+        moving == 0 ? QString()
+        : moving == 1
+            ? tr("Its vehicle will move to the type <strong>%1</strong>.").arg(replacement)
+            : tr("Its %1 vehicles will move to the type <strong>%2</strong>.").arg(moving).arg(replacement);
+    if (!Utility::Prompt::confirmDeletion(this, tr("Delete vehicle type"), question, consequence))
         return;
     if (!table->removeType(m_type.id())) {
         Utility::Prompt::critical(this, tr("Delete vehicle type"), tr("The vehicle type could not be deleted."));

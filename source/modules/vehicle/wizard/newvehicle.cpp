@@ -7,6 +7,8 @@
 #include "utility/numbertext.h"
 #include "utility/utility.h"
 
+#include <limits>
+
 int CNewVehicle::save() const
 {
     CTransaction transaction;
@@ -26,6 +28,9 @@ int CNewVehicle::save() const
     vehicle.setFuelNameFirst(fuelSystem.firstName);
     vehicle.setFuelNameSecond(fuelSystem.secondName);
     vehicle.setDescription(Utility::emptyIfBlank(description));
+    // Last in the garage, like a vehicle from the vehicle dialog; the next
+    // garage refresh renumbers.
+    vehicle.setOrder(std::numeric_limits<int>::max());
     // Forced: a vehicle whose fields all equal the defaults is still new.
     const int vehicleId = vehicle.save(true);
     if (vehicleId == 0)

@@ -29,6 +29,9 @@ CNewVehicleWizardTab::CNewVehicleWizardTab(QWidget *parent)
     errorLabel->setStyleSheet(errorCaptionStyle());
     errorLabel->setWordWrap(true);
     errorLabel->setTextFormat(Qt::PlainText);
+    QSizePolicy keepsPlace = errorLabel->sizePolicy();
+    keepsPlace.setRetainSizeWhenHidden(true);
+    errorLabel->setSizePolicy(keepsPlace);
     errorLabel->hide();
 
     imageLabel->setAlignment(Qt::AlignLeft | Qt::AlignTop);
