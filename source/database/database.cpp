@@ -84,12 +84,45 @@ QSqlDatabase CDatabase::database() const
 bool CDatabase::probe()
 {
     QSqlQuery query(db);
-    if (query.exec(QStringLiteral("SELECT count(*) FROM sqlite_master")) && query.next())
-        return true;
-    lastError = query.lastError().text();
-    if (lastError.trimmed().isEmpty())
-        lastError = tr("The file is not a database.");
-    return false;
+    if (!query.exec(QStringLiteral("SELECT count(*) FROM sqlite_master")) || !query.next()) {
+        lastError = query.lastError().text();
+        if (lastError.trimmed().isEmpty())
+            lastError = tr("The file is not a database.");
+        return false;
+    }
+    query.finish();
+    // A read-only file or folder opens and reads like any other; only a write
+    // shows it. The write is rolled back, so the file stays as it was.
+    bool written = db.transaction();
+    if (written) {
+        written = query.exec(QStringLiteral("CREATE TABLE garvo_write_probe (probe integer)"));
+        if (!written)
+            lastError = query.lastError().text();
+        query.finish();
+        db.rollback();
+    } else {
+        lastError = db.lastError().text();
+    }
+    if (!written)
+        lastError = tr("The file cannot be written: %1").arg(lastError);
+    return written;
+}
+
+void CDatabase::setErrorText(const QString &text)
+{
+    lastError = text;
+    qCWarning(lcDatabase) << text;
+}
+
+QStringList CDatabase::faults() const
+{
+    return schemaFaults;
+}
+
+void CDatabase::addFault(const QString &fault)
+{
+    schemaFaults.append(fault);
+    qCWarning(lcDatabase) << fault;
 }
 
 void CDatabase::fail(const QSqlQuery &query)

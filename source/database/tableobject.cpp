@@ -42,13 +42,37 @@ int CTableObject::save(bool force)
     return store(values, columns);
 }
 
+namespace {
+
+// True when the record holds exactly `columns`, in that order: the usual case,
+// read by position without a search per field.
+bool holdsInOrder(const QSqlRecord &record, const QStringList &columns)
+{
+    if (record.count() != columns.size())
+        return false;
+    for (int i = 0; i < columns.size(); ++i) {
+        if (record.fieldName(i) != columns.at(i))
+            return false;
+    }
+    return true;
+}
+
+} // namespace
+
 void CTableObject::load(const QSqlRecord &record)
 {
     m_modified = false;
-    m_id = record.value(0).toInt();
+    // Columns are found by name: a table with its columns in another order,
+    // or with more of them, never shifts values into the wrong fields.
+    const QStringList columns = m_table ? m_table->columns() : QStringList();
+    const bool byPosition = columns.isEmpty() || holdsInOrder(record, columns);
+    const auto stored = [&](int columnIndex) {
+        return byPosition ? record.value(columnIndex) : record.value(columns.value(columnIndex));
+    };
+    m_id = stored(0).toInt();
     QVector<CFieldBinding> bindings = fields();
     for (int i = 0; i < bindings.size(); ++i)
-        bindings[i].read(record.value(i + 1));
+        bindings[i].read(stored(i + 1));
 }
 
 void CTableObject::clear()

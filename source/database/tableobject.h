@@ -25,7 +25,8 @@ public:
     // returns the id (0 on failure); an unmodified record writes nothing and
     // returns its id. A record without fields writes nothing and returns 0.
     virtual int save(bool force = false);
-    // Takes the id from column 0 and the fields from columns 1..n.
+    // Takes the id and the fields from the record's columns of the same
+    // names; a column the record lacks leaves its field at the default.
     virtual void load(const QSqlRecord &record);
     // Resets the fields to their defaults, the id to 0, auto-save on.
     virtual void clear();

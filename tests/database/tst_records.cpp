@@ -157,6 +157,35 @@ private slots:
                  QList<unsigned int>({1, 2, 5, 6, 7}));
     }
 
+    // Records were read by position from "SELECT *": a table with another
+    // column order loaded the type into the date and the date into the name.
+    void recordsReadTheirColumnsByName()
+    {
+        CTableVehicle *table = CTableVehicle::instance();
+        QStringList definition;
+        for (int i = table->columns().size() - 1; i >= 0; --i)
+            definition << table->column(i) + QLatin1Char(' ') + table->columnTypes().at(i);
+        definition << QStringLiteral("vehicle_colour text");
+        QVERIFY(db->database->exec(QStringLiteral("DROP TABLE vehicle")));
+        QVERIFY(db->database->exec(QStringLiteral("CREATE TABLE vehicle (%1)").arg(definition.join(QLatin1Char(',')))));
+
+        CVehicle vehicle;
+        vehicle.setName(QStringLiteral("Golf"));
+        vehicle.setDate(QDate(2015, 3, 1));
+        vehicle.setTypeId(4);
+        vehicle.setOdometerValue(590);
+        QVERIFY(vehicle.save() > 0);
+
+        const QList<CVehicle> loaded = {CVehicle(vehicle.id()), CVehicle::list().value(0)};
+        for (const CVehicle &v : loaded) {
+            QCOMPARE(v.id(), vehicle.id());
+            QCOMPARE(v.name(), QStringLiteral("Golf"));
+            QCOMPARE(v.date(), QDate(2015, 3, 1));
+            QCOMPARE(v.typeId(), 4);
+            QCOMPARE(v.odometerValue(), 590);
+        }
+    }
+
     void vehicleDatesDefaultToToday()
     {
         Utility::Clock::setToday(QDate(2025, 3, 31));
