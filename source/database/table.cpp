@@ -7,6 +7,8 @@
 #include <QSet>
 #include <QSqlQuery>
 
+#include <limits>
+
 namespace {
 
 // The text a value is written as. An empty text stays empty text, never
@@ -165,8 +167,18 @@ bool CTable::selectIds(const QString &sql, const QVariantList &bindings, QList<i
     QSqlQuery query;
     if (!m_database->exec(query, sql, bindings))
         return false;
-    while ((limit < 0 || result.size() < limit) && query.next())
-        result.append(query.value(0).toInt());
+    while ((limit < 0 || result.size() < limit) && query.next()) {
+        // A damaged id would wrap onto another row's.
+        bool ok = false;
+        const qlonglong id = query.value(0).toLongLong(&ok);
+        if (!ok || id < std::numeric_limits<int>::min() || id > std::numeric_limits<int>::max()) {
+            m_database->setErrorText(tr("The table \"%1\" holds the row id %2, which is out of range.")
+                                         .arg(m_name, query.value(0).toString()));
+            result.clear();
+            return false;
+        }
+        result.append(int(id));
+    }
     return true;
 }
 
