@@ -10,6 +10,10 @@
 #include <QStandardPaths>
 #include <QWidget>
 
+#ifdef Q_OS_UNIX
+#include <sys/file.h>
+#endif
+
 namespace {
 
 const char applicationKey[] = "Kestrel Row/Garvo";
@@ -45,6 +49,27 @@ QString lockFileName(const QString &serverName)
     return QDir::temp().filePath(serverName + QStringLiteral(".lock"));
 }
 
+// A lock file that does not hold a lock's details (process id, program,
+// host) and that no starting instance holds is not a lock: it is removed
+// rather than waited for. An empty file may be one being written just now.
+void removeUnreadableLock(const QString &fileName)
+{
+    qint64 pid = 0;
+    QString host;
+    QString application;
+    QFile file(fileName);
+    if (QLockFile(fileName).getLockInfo(&pid, &host, &application) || file.size() == 0
+        || !file.open(QIODevice::ReadOnly))
+        return;
+#ifdef Q_OS_UNIX
+    // Its owner holds the lock from before it writes the details until it
+    // removes the file.
+    if (::flock(file.handle(), LOCK_EX | LOCK_NB) != 0)
+        return;
+#endif
+    file.remove();
+}
+
 int remaining(const QDeadlineTimer &deadline)
 {
     return deadline.isForever() ? -1 : int(deadline.remainingTime());
@@ -59,7 +84,9 @@ QtSingleApplication::QtSingleApplication(int &argc, char **argv, bool guiEnabled
     Q_ASSERT(guiEnabled);
     Q_UNUSED(guiEnabled)
     // Two instances starting together must not both take the server.
-    QLockFile startLock(lockFileName(m_serverName));
+    const QString lockName = lockFileName(m_serverName);
+    removeUnreadableLock(lockName);
+    QLockFile startLock(lockName);
     startLock.tryLock(3000);
 
     QLocalSocket probe;

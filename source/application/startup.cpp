@@ -30,13 +30,18 @@ public:
     static void reportDatabaseFailure(const CDatabase *database)
     {
         const QString file = QDir::toNativeSeparators(database->fileName());
-        qCritical("Garvo cannot open its database %s: %s", qUtf8Printable(file),
-                  qUtf8Printable(database->errorText()));
-        const QString text = QStringLiteral("<p>%1</p><p>%2</p><p>%3</p>")
-                                 .arg(tr("The database file <b>%1</b> could not be opened or created.")
-                                          .arg(file.toHtmlEscaped()),
-                                      database->errorText().toHtmlEscaped(),
-                                      tr("Garvo cannot keep your records without it and will close now."));
+        const QStringList reasons = database->isOpen() ? database->faults() : QStringList{database->errorText()};
+        qCritical("Garvo cannot use its database %s: %s", qUtf8Printable(file),
+                  qUtf8Printable(reasons.join(QLatin1Char(' '))));
+        const QString lead = database->isOpen()
+                                 ? tr("The database file <b>%1</b> does not have the tables and columns Garvo "
+                                      "keeps your records in.")
+                                 : tr("The database file <b>%1</b> could not be opened or created, or it "
+                                      "cannot be written.");
+        QString text = QStringLiteral("<p>%1</p>").arg(lead.arg(file.toHtmlEscaped()));
+        for (const QString &reason : reasons)
+            text += QStringLiteral("<p>%1</p>").arg(reason.toHtmlEscaped());
+        text += QStringLiteral("<p>%1</p>").arg(tr("Garvo cannot keep your records without it and will close now."));
         Utility::Prompt::critical(nullptr, QCoreApplication::applicationName(), text);
     }
 };
@@ -73,7 +78,7 @@ int runGarvo(int argc, char *argv[])
     std::unique_ptr<CAppMW> window = std::make_unique<CAppMW>();
 
     // Without its database the program would run on and store nothing.
-    if (!CDatabase::instance()->isOpen()) {
+    if (!CDatabase::instance()->isOpen() || !CDatabase::instance()->faults().isEmpty()) {
         Startup::reportDatabaseFailure(CDatabase::instance());
         return 2;
     }

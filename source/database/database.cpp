@@ -7,6 +7,9 @@
 #include <QSqlQuery>
 #include <QVariant>
 
+#include <cmath>
+#include <limits>
+
 Q_LOGGING_CATEGORY(lcDatabase, "garvo.database", QtWarningMsg)
 
 CDatabase *CDatabase::self = nullptr;
@@ -84,13 +87,76 @@ QSqlDatabase CDatabase::database() const
 bool CDatabase::probe()
 {
     QSqlQuery query(db);
-    if (query.exec(QStringLiteral("SELECT count(*) FROM sqlite_master")) && query.next())
-        return true;
-    lastError = query.lastError().text();
-    if (lastError.trimmed().isEmpty())
-        lastError = tr("The file is not a database.");
-    return false;
+    if (!query.exec(QStringLiteral("SELECT count(*) FROM sqlite_master")) || !query.next()) {
+        lastError = query.lastError().text();
+        if (lastError.trimmed().isEmpty())
+            lastError = tr("The file is not a database.");
+        return false;
+    }
+    query.finish();
+    // A read-only file or folder opens and reads like any other; only a write
+    // shows it. The write is rolled back, so the file stays as it was.
+    bool written = db.transaction();
+    if (written) {
+        written = query.exec(QStringLiteral("CREATE TABLE garvo_write_probe (probe integer)"));
+        if (!written)
+            lastError = query.lastError().text();
+        query.finish();
+        db.rollback();
+    } else {
+        lastError = db.lastError().text();
+    }
+    if (!written)
+        lastError = tr("The file cannot be written: %1").arg(lastError);
+    return written;
 }
+
+void CDatabase::setErrorText(const QString &text)
+{
+    lastError = text;
+    qCWarning(lcDatabase) << text;
+}
+
+QStringList CDatabase::faults() const
+{
+    return schemaFaults;
+}
+
+void CDatabase::addFault(const QString &fault)
+{
+    schemaFaults.append(fault);
+    qCWarning(lcDatabase) << fault;
+}
+
+namespace {
+
+// Why SQLite would not keep `value` as it is; empty when it would.
+QString unstorable(const QVariant &value)
+{
+    switch (value.type()) {
+    case QVariant::String: {
+        // UTF-16 pairs only: a lone surrogate has no UTF-8 form and would be
+        // replaced on its way into the file.
+        const QString text = value.toString();
+        for (int i = 0; i < text.size(); ++i) {
+            if (text.at(i).isHighSurrogate() && i + 1 < text.size() && text.at(i + 1).isLowSurrogate())
+                ++i;
+            else if (text.at(i).isSurrogate())
+                return CDatabase::tr("the text holds a lone UTF-16 surrogate at position %1").arg(i + 1);
+        }
+        break;
+    }
+    case QVariant::Double:
+        if (!std::isfinite(value.toDouble()))
+            return CDatabase::tr("the number is not finite");
+        break;
+    default:
+        break;
+    }
+    return QString();
+}
+
+} // namespace
 
 void CDatabase::fail(const QSqlQuery &query)
 {
@@ -109,8 +175,14 @@ bool CDatabase::exec(QSqlQuery &query, const QString &sql, const QVariantList &b
         fail(query);
         return false;
     }
-    for (const QVariant &value : bindings)
+    for (const QVariant &value : bindings) {
+        const QString refusal = unstorable(value);
+        if (!refusal.isEmpty()) {
+            setErrorText(tr("A value cannot be stored: %1.").arg(refusal));
+            return false;
+        }
         query.addBindValue(value);
+    }
     if (!query.exec()) {
         fail(query);
         return false;
@@ -154,7 +226,14 @@ int CDatabase::insert(const QString &table, const QString &values, const QString
     QSqlQuery query;
     if (!exec(query, sql, bindings))
         return 0;
-    return query.lastInsertId().toInt();
+    // Ids are 32-bit; past a damaged id the new row's id would wrap.
+    const qlonglong id = query.lastInsertId().toLongLong();
+    if (id <= 0 || id > std::numeric_limits<int>::max()) {
+        exec(QStringLiteral("DELETE FROM %1 WHERE rowid = ?").arg(table), {id});
+        setErrorText(tr("The table \"%1\" has no row id left below %2.").arg(table).arg(std::numeric_limits<int>::max()));
+        return 0;
+    }
+    return int(id);
 }
 
 QStringList CDatabase::tables() const

@@ -35,10 +35,19 @@ public:
     // garvo.db in the data directory, which is created when missing.
     static QString defaultPath();
 
-    // False when the file could not be opened or is not a database.
+    // False when the file could not be opened, is not a database or cannot
+    // be written.
     bool isOpen() const;
-    // Why opening failed, or the most recent failing statement.
+    // Why opening failed, or the most recent failing statement or refusal.
     QString errorText() const;
+    // Records why an operation refused to run, as errorText() tells it.
+    void setErrorText(const QString &text);
+
+    // What start-up found wrong with the tables of an open file: a table
+    // that could not be created, a column that is missing. Start-up reports
+    // them and ends; the file is left as it is.
+    QStringList faults() const;
+    void addFault(const QString &fault);
     QString fileName() const;
     QSqlDatabase database() const;
 
@@ -78,6 +87,7 @@ private:
     QSqlDatabase db;
     bool opened = false;
     QString lastError;
+    QStringList schemaFaults;
     int transactionDepth = 0;
     bool transactionFailed = false;
 

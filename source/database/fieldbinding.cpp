@@ -2,9 +2,52 @@
 
 #include "database/repeatperiod.h"
 
+#include <cmath>
+#include <limits>
+
 namespace {
 const QString dateFormat = QStringLiteral("yyyy-MM-dd");
+
+bool isUnset(const QVariant &stored)
+{
+    return stored.isNull() || (stored.type() == QVariant::String && stored.toString().isEmpty());
 }
+
+// The stored value as a whole number between `low` and `high`; unset reads
+// as 0. SQLite hands back 64-bit integers, reals or texts.
+bool wholeNumber(const QVariant &stored, qint64 low, qint64 high, qint64 &result)
+{
+    result = 0;
+    if (isUnset(stored))
+        return true;
+    if (stored.type() == QVariant::Double) {
+        const double value = stored.toDouble();
+        if (!std::isfinite(value) || value != std::floor(value) || value < double(low) || value > double(high))
+            return false;
+        result = qint64(value);
+        return true;
+    }
+    bool ok = false;
+    const qlonglong value = stored.toLongLong(&ok);
+    if (!ok || value < low || value > high)
+        return false;
+    result = value;
+    return true;
+}
+
+bool finiteNumber(const QVariant &stored, double &result)
+{
+    result = 0.0;
+    if (isUnset(stored))
+        return true;
+    bool ok = false;
+    const double value = stored.toDouble(&ok);
+    if (!ok || !std::isfinite(value))
+        return false;
+    result = value;
+    return true;
+}
+} // namespace
 
 CFieldBinding::CFieldBinding(Form form, void *field, const QVariant &defaultValue)
     : form(form)
@@ -85,38 +128,75 @@ QVariant CFieldBinding::written() const
     return QStringLiteral("0");
 }
 
-void CFieldBinding::read(const QVariant &stored)
+QString CFieldBinding::refusal() const
 {
     switch (form) {
-    case Number:
-        *static_cast<int *>(field) = stored.toInt();
-        break;
-    case Code:
-        *static_cast<unsigned int *>(field) = static_cast<unsigned int>(stored.toInt());
-        break;
-    case Flag:
-        *static_cast<bool *>(field) = stored.toBool();
-        break;
     case Date: {
-        // Qt::ISODate reads "yyyy-MM-dd" without the format parser, which
-        // looks up the time zone on every call: too slow for long lists.
-        const QString text = stored.toString();
-        *static_cast<QDate *>(field) = text.size() == 10 ? QDate::fromString(text, Qt::ISODate) : QDate();
+        const QDate &date = *static_cast<QDate *>(field);
+        if (date.isValid() && (date.year() < 1 || date.year() > 9999))
+            return tr("the date lies outside the years 1 to 9999");
         break;
     }
     case Money:
     case Amount:
-        *static_cast<double *>(field) = stored.toDouble();
+        if (!std::isfinite(*static_cast<double *>(field)))
+            return tr("the number is not finite");
         break;
-    case Text:
-        *static_cast<QString *>(field) = stored.toString();
-        break;
-    case Period:
-        *static_cast<CRepeatPeriod *>(field) = CRepeatPeriod::fromString(stored.toString());
-        break;
-    case Zero:
+    default:
         break;
     }
+    return QString();
+}
+
+bool CFieldBinding::read(const QVariant &stored)
+{
+    qint64 number = 0;
+    double real = 0.0;
+    switch (form) {
+    case Number:
+        if (!wholeNumber(stored, std::numeric_limits<int>::min(), std::numeric_limits<int>::max(), number))
+            break;
+        *static_cast<int *>(field) = int(number);
+        return true;
+    case Code:
+        if (!wholeNumber(stored, 0, std::numeric_limits<unsigned int>::max(), number))
+            break;
+        *static_cast<unsigned int *>(field) = static_cast<unsigned int>(number);
+        return true;
+    case Flag:
+        if (!wholeNumber(stored, std::numeric_limits<qint64>::min(), std::numeric_limits<qint64>::max(), number))
+            break;
+        *static_cast<bool *>(field) = number != 0;
+        return true;
+    case Date: {
+        // Qt::ISODate reads "yyyy-MM-dd" without the format parser, which
+        // looks up the time zone on every call: too slow for long lists.
+        const QString text = stored.toString();
+        const QDate date = text.size() == 10 ? QDate::fromString(text, Qt::ISODate) : QDate();
+        if (!date.isValid() && !text.isEmpty())
+            break;
+        *static_cast<QDate *>(field) = date;
+        return true;
+    }
+    case Money:
+    case Amount:
+        if (!finiteNumber(stored, real))
+            break;
+        *static_cast<double *>(field) = real;
+        return true;
+    case Text:
+        *static_cast<QString *>(field) = stored.toString();
+        return true;
+    case Period:
+        *static_cast<CRepeatPeriod *>(field) = CRepeatPeriod::fromString(stored.toString());
+        return true;
+    case Zero:
+        return true;
+    }
+    // The default itself always reads; the guard keeps that from recursing.
+    if (&stored != &defaultValue)
+        reset();
+    return false;
 }
 
 void CFieldBinding::reset()

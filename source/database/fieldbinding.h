@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QDate>
 #include <QString>
 #include <QVariant>
@@ -10,6 +11,8 @@ class CRepeatPeriod;
 // read back, and its default. A record lists its bindings in column order.
 class CFieldBinding
 {
+    Q_DECLARE_TR_FUNCTIONS(CFieldBinding)
+
 public:
     static CFieldBinding number(int &field, int defaultValue = 0);
     static CFieldBinding code(unsigned int &field);
@@ -26,7 +29,13 @@ public:
     static CFieldBinding zero();
 
     QVariant written() const;
-    void read(const QVariant &stored);
+    // Why the value would not read back as it is (a date outside the years
+    // 1 to 9999, a number that is not finite); empty when it would.
+    QString refusal() const;
+    // False when the stored value is damaged: not of the field's kind or
+    // outside its range. The field then keeps its default, never a wrapped
+    // or truncated number.
+    bool read(const QVariant &stored);
     void reset();
 
 private:

@@ -11,6 +11,8 @@
 
 #include <QSqlQuery>
 
+#include <limits>
+
 namespace {
 
 struct Reading
@@ -41,7 +43,9 @@ Reading nearestReading(CTable *table, const QString &day, int vehicleId, bool af
         return reading;
     reading.date = QDate::fromString(query.value(0).toString(), Qt::ISODate);
     reading.odometer = query.value(1).toLongLong();
-    reading.found = reading.date.isValid();
+    // A damaged reading beyond the 32-bit range gives no estimate.
+    reading.found = reading.date.isValid() && reading.odometer >= 0
+                    && reading.odometer <= std::numeric_limits<int>::max();
     return reading;
 }
 

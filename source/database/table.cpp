@@ -7,6 +7,8 @@
 #include <QSet>
 #include <QSqlQuery>
 
+#include <limits>
+
 namespace {
 
 // The text a value is written as. An empty text stays empty text, never
@@ -45,9 +47,36 @@ void CTable::defineColumns()
 bool CTable::init()
 {
     defineColumns();
-    if (m_database && m_database->tableExists(m_name))
-        return true;
-    return create();
+    if (!m_database || !m_database->isOpen())
+        return false;
+    if (!m_database->tableExists(m_name)) {
+        if (create())
+            return true;
+        m_database->addFault(tr("The table \"%1\" could not be created: %2").arg(m_name, m_database->errorText()));
+        return false;
+    }
+    // Columns added by a later version are left alone; a missing one would
+    // make every save fail.
+    const QStringList missing = missingColumns();
+    for (const QString &name : missing)
+        m_database->addFault(tr("The table \"%1\" has no column \"%2\".").arg(m_name, name));
+    return missing.isEmpty();
+}
+
+QStringList CTable::missingColumns()
+{
+    QSqlQuery query;
+    if (!m_database->exec(query, QStringLiteral("PRAGMA table_info(%1)").arg(m_name)))
+        return m_columns;
+    QStringList present;
+    while (query.next())
+        present.append(query.value(1).toString());
+    QStringList missing;
+    for (const QString &name : qAsConst(m_columns)) {
+        if (!present.contains(name, Qt::CaseInsensitive))
+            missing.append(name);
+    }
+    return missing;
 }
 
 bool CTable::create()
@@ -138,8 +167,18 @@ bool CTable::selectIds(const QString &sql, const QVariantList &bindings, QList<i
     QSqlQuery query;
     if (!m_database->exec(query, sql, bindings))
         return false;
-    while ((limit < 0 || result.size() < limit) && query.next())
-        result.append(query.value(0).toInt());
+    while ((limit < 0 || result.size() < limit) && query.next()) {
+        // A damaged id would wrap onto another row's.
+        bool ok = false;
+        const qlonglong id = query.value(0).toLongLong(&ok);
+        if (!ok || id < std::numeric_limits<int>::min() || id > std::numeric_limits<int>::max()) {
+            m_database->setErrorText(tr("The table \"%1\" holds the row id %2, which is out of range.")
+                                         .arg(m_name, query.value(0).toString()));
+            result.clear();
+            return false;
+        }
+        result.append(int(id));
+    }
     return true;
 }
 

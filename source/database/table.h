@@ -27,6 +27,8 @@ public:
     CTable(CDatabase *database, const QString &name, QObject *parent = nullptr);
 
     virtual void defineColumns();
+    // Creates the table when missing. A table that cannot be created or lacks
+    // one of the columns is added to the database's faults; false then.
     virtual bool init();
     // Writes the value's text into one column of row `id`; emits updated(id)
     // on success.
@@ -85,6 +87,8 @@ protected:
     // removal that fails or makes no progress. Returns false when it stopped
     // early.
     bool removeAll(int columnIndex, int value);
+    // The columns of `columns()` that the stored table does not have.
+    QStringList missingColumns();
     // Runs a changing statement; the number of rows changed, -1 on failure.
     int runChange(const QString &sql, const QVariantList &bindings);
     // Runs a query whose first column is an id; false on failure.

@@ -2,6 +2,7 @@
 
 #include "database/fieldbinding.h"
 
+#include <QCoreApplication>
 #include <QString>
 #include <QStringList>
 #include <QVariantList>
@@ -14,6 +15,8 @@ class QSqlRecord;
 // auto-save and modified flags. Records are plain values.
 class CTableObject
 {
+    Q_DECLARE_TR_FUNCTIONS(CTableObject)
+
 public:
     explicit CTableObject(CTable *table = nullptr);
     virtual ~CTableObject();
@@ -24,8 +27,14 @@ public:
     // Writes columns 1..n from the fields when modified or forced and
     // returns the id (0 on failure); an unmodified record writes nothing and
     // returns its id. A record without fields writes nothing and returns 0.
+    // A damaged record, or a field whose value would not read back as it
+    // is, is refused: nothing is written, 0 is returned and the database's
+    // errorText() says why.
     virtual int save(bool force = false);
-    // Takes the id from column 0 and the fields from columns 1..n.
+    // Takes the id and the fields from the record's columns of the same
+    // names. A column the record lacks, or a stored value outside its
+    // field's range, leaves the field at its default and marks the record
+    // damaged.
     virtual void load(const QSqlRecord &record);
     // Resets the fields to their defaults, the id to 0, auto-save on.
     virtual void clear();
@@ -39,6 +48,10 @@ public:
     QString column(int columnIndex) const;
 
     int id() const;
+    // True when the last load met values its fields cannot hold; damage()
+    // names them. Such a record is never saved over the stored row.
+    bool isDamaged() const;
+    QString damage() const;
     bool autoSave() const;
     void setAutoSave(bool autoSave);
     bool isModified() const;
@@ -64,8 +77,12 @@ protected:
     }
 
 private:
+    // Records `why` as the database's error text; returns 0.
+    int refuse(const QString &why);
+
     CTable *m_table = nullptr;
     bool m_autoSave = true;
     bool m_modified = false;
     int m_id = 0;
+    QString m_damage;
 };

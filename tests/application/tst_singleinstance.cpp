@@ -57,6 +57,21 @@ private:
     }
 
 private slots:
+    // A lock file of garbage was waited for, 3 s at every start, and stayed.
+    void lockFileOfGarbageIsNoLock()
+    {
+        const QString home = QStringLiteral("garbage");
+        const QString lock = run({QStringLiteral("crash")}, home).value(1) + QStringLiteral(".lock");
+        QFile file(lock);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("\x01\x02 not a lock\n");
+        file.close();
+
+        QCOMPARE(run({QStringLiteral("send"), QString(), QStringLiteral("100")}, home),
+                 QStringList{QStringLiteral("running=0 delivered=0")});
+        QVERIFY(!QFile::exists(lock));
+    }
+
     void testProcessIsThePrimaryInstance()
     {
         QVERIFY(!app()->isRunning());

@@ -7,6 +7,7 @@
 #include "utility/prompt.h"
 
 #include <QDir>
+#include <QSqlQuery>
 
 using Utility::Prompt;
 
@@ -42,6 +43,19 @@ class TestStartupInProcess : public QObject
     Q_OBJECT
 
 private:
+    static QString vehicleTableOf(const QString &databasePath)
+    {
+        int argc = 1;
+        char program[] = "reader";
+        char *argv[] = {program, nullptr};
+        QCoreApplication reader(argc, argv);
+        CDatabase db(databasePath);
+        QSqlQuery query;
+        if (!db.exec(query, QStringLiteral("SELECT sql FROM sqlite_master WHERE name = 'vehicle'")) || !query.next())
+            return QString();
+        return query.value(0).toString();
+    }
+
     static int runGarvoWith(QStringList arguments)
     {
         arguments.prepend(QStringLiteral("garvo"));
@@ -139,6 +153,68 @@ private slots:
             QFile file(databasePath);
             QVERIFY(file.open(QIODevice::ReadOnly));
             QCOMPARE(file.readAll(), existingFile);
+        }
+    }
+
+    // A read-only database ran silently and stored nothing; a table that
+    // lacked a column showed shifted values and failed every save.
+    void startWithDatabaseItCannotWriteIsRefused_data()
+    {
+        QTest::addColumn<QString>("fault");
+        QTest::addColumn<QString>("named");
+        QTest::newRow("read-only file") << "read-only" << "cannot be written";
+        QTest::newRow("table lacks a column") << "no-column" << "\"vehicle_description\"";
+    }
+
+    void startWithDatabaseItCannotWriteIsRefused()
+    {
+        QFETCH(QString, fault);
+        QFETCH(QString, named);
+        QTemporaryDir root;
+        QVERIFY(root.isValid());
+        qputenv("XDG_DATA_HOME", QFile::encodeName(root.path()));
+        const QString databasePath = root.path() + QStringLiteral("/Kestrel Row/Garvo/data/garvo.db");
+        QVERIFY(QDir().mkpath(QFileInfo(databasePath).path()));
+        {
+            int argc = 1;
+            char program[] = "writer";
+            char *argv[] = {program, nullptr};
+            QCoreApplication writer(argc, argv);
+            CDatabase db(databasePath);
+            QVERIFY(db.exec(fault == QLatin1String("no-column")
+                                ? QStringLiteral("CREATE TABLE vehicle (vehicle_id integer primary key, "
+                                                 "vehicle_name text)")
+                                : QStringLiteral("CREATE TABLE kept (value text)")));
+        }
+        QFile file(databasePath);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QByteArray before = file.readAll();
+        file.close();
+        if (fault == QLatin1String("read-only"))
+            QVERIFY(QFile::setPermissions(databasePath, QFileDevice::ReadOwner));
+
+        int exitCode = 0;
+        {
+            TestSupport::PermissionsEnforced enforced;
+            if (!enforced.isEnforced())
+                QSKIP("file permissions do not bind this process");
+            exitCode = runGarvoWith({});
+        }
+
+        QVERIFY(exitCode != 0);
+        QCOMPARE(int(Prompt::shown().size()), 1);
+        const Prompt::Shown &message = Prompt::shown().front();
+        QCOMPARE(message.icon, QMessageBox::Critical);
+        QVERIFY2(message.text.contains(QDir::toNativeSeparators(databasePath).toHtmlEscaped())
+                     && message.text.contains(named.toHtmlEscaped()),
+                 qPrintable(message.text));
+        if (fault == QLatin1String("read-only")) {
+            QVERIFY(file.open(QIODevice::ReadOnly));
+            QCOMPARE(file.readAll(), before);
+        } else {
+            // Missing tables may be added; the vehicle table stays as it was.
+            QCOMPARE(vehicleTableOf(databasePath), QStringLiteral("CREATE TABLE vehicle (vehicle_id integer "
+                                                                  "primary key, vehicle_name text)"));
         }
     }
 };

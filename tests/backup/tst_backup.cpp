@@ -324,7 +324,9 @@ private slots:
         const CBackupResult refused = store.restore(copy, db.database);
         QVERIFY(!refused.ok);
         QVERIFY(!refused.error.isEmpty());
-        QVERIFY(journal.remove());
+        // Opening the database again probes writing, which may clear the
+        // empty journal already.
+        journal.remove();
         QVERIFY(db.database->isOpen());
         QCOMPARE(vehicles(db.database), 2);
 

@@ -17,6 +17,12 @@ class TestDatabaseConnection : public QObject
     Q_OBJECT
 
 private:
+    static QByteArray fileContent(const QString &path)
+    {
+        QFile file(path);
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }
+
     static QString schemaOf(CDatabase *database)
     {
         QSqlQuery query;
@@ -225,6 +231,74 @@ private slots:
             QVERIFY(file.open(QIODevice::ReadOnly));
             QVERIFY(file.readAll().startsWith("this is not an SQLite database"));
         }
+    }
+
+    // A read-only file or folder opened and read fine; nothing the user
+    // entered was ever stored, and nobody said so.
+    void fileThatCannotBeWrittenIsNotOpen_data()
+    {
+        QTest::addColumn<bool>("readOnlyFolder");
+        QTest::newRow("read-only file") << false;
+        QTest::newRow("read-only folder") << true;
+    }
+
+    void fileThatCannotBeWrittenIsNotOpen()
+    {
+        QFETCH(bool, readOnlyFolder);
+        QTemporaryDir folder;
+        const QString path = folder.filePath(QStringLiteral("garvo.db"));
+        {
+            CDatabase database(path);
+            QVERIFY(database.exec(QStringLiteral("CREATE TABLE kept (value text)")));
+        }
+        const QByteArray before = fileContent(path);
+        const QString locked = readOnlyFolder ? folder.path() : path;
+        const QFileDevice::Permissions permissions = QFile::permissions(locked);
+        QVERIFY(QFile::setPermissions(locked, QFileDevice::ReadOwner | QFileDevice::ExeOwner));
+        {
+            TestSupport::PermissionsEnforced enforced;
+            if (!enforced.isEnforced())
+                QSKIP("file permissions do not bind this process");
+            CDatabase database(path);
+            QVERIFY(!database.isOpen());
+            QVERIFY2(database.errorText().contains(QLatin1String("cannot be written")),
+                     qPrintable(database.errorText()));
+        }
+        QFile::setPermissions(locked, permissions);
+        QCOMPARE(fileContent(path), before);
+        QVERIFY(!QFile::exists(path + QStringLiteral("-journal")));
+    }
+
+    // A vehicle table without "vehicle_description" showed the date as the
+    // description and the type as the date, and every save failed.
+    void tableWithoutOneOfItsColumnsIsAFault()
+    {
+        QTemporaryDir folder;
+        const QString path = folder.filePath(QStringLiteral("garvo.db"));
+        {
+            CDatabase database(path);
+            QVERIFY(database.exec(QStringLiteral(
+                "CREATE TABLE vehicle (vehicle_id integer primary key, vehicle_name text, vehicle_date text, "
+                "vehicle_type_id integer, vehicle_odometer_value integer, vehicle_odometer_type integer, "
+                "vehicle_license_plate text, vehicle_registration_expiration_date text, "
+                "vehicle_fuel_system_type integer, vehicle_fuel_name_first text, vehicle_fuel_name_second text, "
+                "vehicle_location_id integer, vehicle_status integer, vehicle_order integer, "
+                "vehicle_favorite integer, vehicle_colour text)")));
+            QVERIFY(database.exec(QStringLiteral("CREATE VIEW note AS SELECT 1 AS note_id")));
+        }
+        CDatabase database(path);
+        CSettings settings(&database);
+        QVERIFY(database.faults().isEmpty());
+        Storage::createVehicleTypeTable();
+        Storage::createVehicleTables();
+        const QStringList faults = database.faults();
+        Storage::deleteVehicleTables();
+        Storage::deleteVehicleTypeTable();
+
+        QCOMPARE(faults.size(), 2);
+        QCOMPARE(faults.at(0), QStringLiteral("The table \"vehicle\" has no column \"vehicle_description\"."));
+        QVERIFY2(faults.at(1).startsWith(QLatin1String("The table \"note\" could not be created")),
+                 qPrintable(faults.at(1)));
     }
 };
 

@@ -4,10 +4,12 @@
 #include "database/expense.h"
 #include "database/fuellog.h"
 #include "database/note.h"
+#include "database/odometerlog.h"
 #include "database/serviceschedule.h"
 #include "database/tableexpense.h"
 #include "database/tablefuellog.h"
 #include "database/tablenote.h"
+#include "database/tableodometerlog.h"
 #include "database/tableserviceschedule.h"
 #include "database/tablevehicle.h"
 #include "database/tablevehicletype.h"
@@ -155,6 +157,144 @@ private slots:
         QCOMPARE(f.totalCost(), 45.38);
         QCOMPARE(QList<unsigned int>({f.tires(), f.drivingStyle(), f.routes(), f.extras(), f.driverId()}),
                  QList<unsigned int>({1, 2, 5, 6, 7}));
+    }
+
+    // Records were read by position from "SELECT *": a table with another
+    // column order loaded the type into the date and the date into the name.
+    void recordsReadTheirColumnsByName()
+    {
+        CTableVehicle *table = CTableVehicle::instance();
+        QStringList definition;
+        for (int i = table->columns().size() - 1; i >= 0; --i)
+            definition << table->column(i) + QLatin1Char(' ') + table->columnTypes().at(i);
+        definition << QStringLiteral("vehicle_colour text");
+        QVERIFY(db->database->exec(QStringLiteral("DROP TABLE vehicle")));
+        QVERIFY(db->database->exec(QStringLiteral("CREATE TABLE vehicle (%1)").arg(definition.join(QLatin1Char(',')))));
+
+        CVehicle vehicle;
+        vehicle.setName(QStringLiteral("Golf"));
+        vehicle.setDate(QDate(2015, 3, 1));
+        vehicle.setTypeId(4);
+        vehicle.setOdometerValue(590);
+        QVERIFY(vehicle.save() > 0);
+
+        const QList<CVehicle> loaded = {CVehicle(vehicle.id()), CVehicle::list().value(0)};
+        for (const CVehicle &v : loaded) {
+            QCOMPARE(v.id(), vehicle.id());
+            QCOMPARE(v.name(), QStringLiteral("Golf"));
+            QCOMPARE(v.date(), QDate(2015, 3, 1));
+            QCOMPARE(v.typeId(), 4);
+            QCOMPARE(v.odometerValue(), 590);
+        }
+    }
+
+    // Integers were read in 32 bits: 2^31 came back as -2147483648 and 2^53
+    // as 0, and a save then wrote the wrapped number back.
+    void storedValueOutsideItsFieldIsDamagedNeverWrapped_data()
+    {
+        QTest::addColumn<QString>("column");
+        QTest::addColumn<QString>("value");
+        QTest::newRow("2^31") << "vehicle_odometer_value" << "2147483648";
+        QTest::newRow("2^53") << "vehicle_odometer_value" << "9007199254740992";
+        QTest::newRow("below -2^31") << "vehicle_type_id" << "-2147483649";
+        QTest::newRow("text in a number") << "vehicle_status" << "'many'";
+        QTest::newRow("fraction in a number") << "vehicle_order" << "2.5";
+        QTest::newRow("no date") << "vehicle_date" << "'2024-13-45'";
+    }
+
+    void storedValueOutsideItsFieldIsDamagedNeverWrapped()
+    {
+        QFETCH(QString, column);
+        QFETCH(QString, value);
+        CVehicle vehicle;
+        vehicle.setName(QStringLiteral("Golf"));
+        vehicle.setOdometerValue(1000);
+        vehicle.setOrder(7);
+        QVERIFY(vehicle.save() > 0);
+        QVERIFY(db->database->exec(QStringLiteral("UPDATE vehicle SET %1 = %2").arg(column, value)));
+        const QString before = stored(QStringLiteral("vehicle"), column, vehicle.id());
+
+        CVehicle damaged(vehicle.id());
+        QVERIFY(damaged.isDamaged());
+        QVERIFY2(damaged.damage().contains(column), qPrintable(damaged.damage()));
+        QCOMPARE(damaged.name(), QStringLiteral("Golf"));
+        QVERIFY(damaged.odometerValue() == 0 || damaged.odometerValue() == 1000);
+        QCOMPARE(CVehicle::list().value(0).isDamaged(), true);
+
+        // Saving would put the default over the stored value.
+        damaged.setName(QStringLiteral("Polo"));
+        QCOMPARE(damaged.save(), 0);
+        QVERIFY2(db->database->errorText().contains(column), qPrintable(db->database->errorText()));
+        QCOMPARE(stored(QStringLiteral("vehicle"), column, vehicle.id()), before);
+        QCOMPARE(stored(QStringLiteral("vehicle"), QStringLiteral("vehicle_name"), vehicle.id()),
+                 QStringLiteral("text:Golf"));
+    }
+
+    // With 2^31 read as -2147483648, any later reading "raised" the odometer.
+    void odometerBeyond32BitsIsNeverLowered()
+    {
+        CVehicle vehicle;
+        vehicle.setName(QStringLiteral("Truck"));
+        QVERIFY(vehicle.save() > 0);
+        QVERIFY(db->database->exec(QStringLiteral("UPDATE vehicle SET vehicle_odometer_value = 2147483648")));
+
+        COdometerLog reading;
+        reading.setVehicleId(vehicle.id());
+        reading.setDate(QDate(2024, 5, 1));
+        reading.setOdometer(5000);
+        QCOMPARE(reading.save(), 0);
+
+        QCOMPARE(stored(QStringLiteral("vehicle"), QStringLiteral("vehicle_odometer_value"), vehicle.id()),
+                 QStringLiteral("integer:2147483648"));
+        QCOMPARE(CTableOdometerLog::instance()->count(), 0);
+    }
+
+    // Dates past 9999 and before year 1 came back unset, NaN was written as
+    // "nan", and a lone surrogate was replaced on its way into the file.
+    void valueThatWouldNotReadBackIsRefused_data()
+    {
+        QTest::addColumn<QDate>("date");
+        QTest::addColumn<double>("amount");
+        QTest::addColumn<QString>("name");
+        const QString fine = QStringLiteral("Oil");
+        QTest::newRow("year 10000") << QDate(10000, 1, 1) << 1.0 << fine;
+        QTest::newRow("year before 1") << QDate(-5, 6, 1) << 1.0 << fine;
+        QTest::newRow("NaN") << QDate(2024, 1, 1) << std::numeric_limits<double>::quiet_NaN() << fine;
+        QTest::newRow("infinity") << QDate(2024, 1, 1) << std::numeric_limits<double>::infinity() << fine;
+        QTest::newRow("lone high surrogate") << QDate(2024, 1, 1) << 1.0 << (fine + QChar(0xD83D));
+        QTest::newRow("lone low surrogate") << QDate(2024, 1, 1) << 1.0 << (QChar(0xDE00) + fine);
+        QTest::newRow("pair reversed") << QDate(2024, 1, 1) << 1.0 << QString(QChar(0xDE00)) + QChar(0xD83D);
+    }
+
+    void valueThatWouldNotReadBackIsRefused()
+    {
+        QFETCH(QDate, date);
+        QFETCH(double, amount);
+        QFETCH(QString, name);
+        CExpense expense;
+        expense.setVehicleId(1);
+        expense.setDate(date);
+        expense.setAmount(amount);
+        expense.setName(name);
+        QCOMPARE(expense.save(), 0);
+        QCOMPARE(expense.id(), 0);
+        QCOMPARE(CTableExpense::instance()->count(), 0);
+        QVERIFY(db->database->errorText().contains(QLatin1String("cannot be stored")));
+
+        // Through the settings, which bypass the records, text is checked too.
+        QVERIFY(!db->settings->setValue(QStringLiteral("note"), QString(QChar(0xD800))));
+    }
+
+    void textWithSurrogatePairsRoundTrips()
+    {
+        CNote note;
+        note.setTitle(QStringLiteral("Tank 😀 voll, 100% 'ok'"));
+        note.setDate(QDate(9999, 12, 31));
+        QVERIFY(note.save() > 0);
+        const CNote loaded(note.id());
+        QCOMPARE(loaded.title(), QStringLiteral("Tank 😀 voll, 100% 'ok'"));
+        QCOMPARE(loaded.date(), QDate(9999, 12, 31));
+        QVERIFY(!loaded.isDamaged());
     }
 
     void vehicleDatesDefaultToToday()

@@ -3,6 +3,14 @@
 #include <QDir>
 #include <QStandardPaths>
 
+#ifdef Q_OS_UNIX
+#include <unistd.h>
+#endif
+#ifdef Q_OS_LINUX
+#include <linux/capability.h>
+#include <sys/syscall.h>
+#endif
+
 namespace TestSupport {
 
 namespace {
@@ -33,6 +41,48 @@ void isolateUserDirectories()
 QString userRoot()
 {
     return root ? root->path() : QString();
+}
+
+#ifdef Q_OS_LINUX
+namespace {
+// The capabilities that let root pass over file permissions.
+const unsigned int overrides =
+    (1u << CAP_DAC_OVERRIDE) | (1u << CAP_DAC_READ_SEARCH) | (1u << CAP_FOWNER);
+} // namespace
+#endif
+
+PermissionsEnforced::PermissionsEnforced()
+{
+#ifdef Q_OS_LINUX
+    __user_cap_header_struct header = {_LINUX_CAPABILITY_VERSION_3, 0};
+    __user_cap_data_struct data[2] = {};
+    if (syscall(SYS_capget, &header, data) == 0) {
+        saved[0] = data[0].effective;
+        saved[1] = data[1].effective;
+        data[0].effective &= ~overrides;
+        dropped = syscall(SYS_capset, &header, data) == 0;
+    }
+#endif
+#ifdef Q_OS_UNIX
+    enforced = dropped || geteuid() != 0;
+#else
+    enforced = true;
+#endif
+}
+
+PermissionsEnforced::~PermissionsEnforced()
+{
+#ifdef Q_OS_LINUX
+    if (!dropped)
+        return;
+    __user_cap_header_struct header = {_LINUX_CAPABILITY_VERSION_3, 0};
+    __user_cap_data_struct data[2] = {};
+    if (syscall(SYS_capget, &header, data) == 0) {
+        data[0].effective = saved[0];
+        data[1].effective = saved[1];
+        syscall(SYS_capset, &header, data);
+    }
+#endif
 }
 
 } // namespace TestSupport

@@ -16,6 +16,25 @@ void isolateUserDirectories();
 // The temporary root made by isolateUserDirectories().
 QString userRoot();
 
+// While alive, file permissions hold for this thread even when the tests run
+// as root, which otherwise writes into read-only files and folders.
+class PermissionsEnforced
+{
+public:
+    PermissionsEnforced();
+    ~PermissionsEnforced();
+    PermissionsEnforced(const PermissionsEnforced &) = delete;
+    PermissionsEnforced &operator=(const PermissionsEnforced &) = delete;
+
+    // False when permissions still do not bind (they do for other users).
+    bool isEnforced() const { return enforced; }
+
+private:
+    bool dropped = false;
+    bool enforced = false;
+    unsigned int saved[2] = {0, 0};
+};
+
 } // namespace TestSupport
 
 #define GARVO_TEST_MAIN_IMPL(TestObject, AppClass)                                                  \
