@@ -376,7 +376,7 @@ void measureDelete(const QString &path, const HeavyDatabase::Result &generated, 
                                    "(SELECT COUNT(*) FROM expense WHERE expense_vehicle_id = ?) + "
                                    "(SELECT COUNT(*) FROM note WHERE note_vehicle_id = ?) + "
                                    "(SELECT COUNT(*) FROM service_schedule WHERE service_schedule_vehicle_id = ?)"),
-                    QVariantList(7, busy));
+                    QVariantList{busy, busy, busy, busy, busy, busy, busy});
                 dependent = query.next() ? query.value(0).toInt() : 0;
                 count.start();
             }
