@@ -11,6 +11,7 @@ qtbase5-dev
 qtbase5-dev-tools
 qttools5-dev-tools
 libqt5sql5-sqlite
+libsqlite3-dev
 libqt5svg5
 libqcustomplot-dev
 libquazip1-qt5-dev

@@ -77,6 +77,8 @@ public:
 signals:
     // The file was opened again by reopen(); what was read from it may be stale.
     void reopened();
+    // The outermost transaction was rolled back: what was written in it is gone.
+    void rolledBack();
 
 private:
     friend class CTransaction;

@@ -1,5 +1,6 @@
 #include "database/settings.h"
 
+#include "database/database.h"
 #include "database/tablesettings.h"
 
 CSettings *CSettings::self = nullptr;
@@ -9,6 +10,10 @@ CSettings::CSettings(CDatabase *db, QObject *parent)
     , settingsTable(new CTableSettings(db))
 {
     self = this;
+    if (db) {
+        connect(db, &CDatabase::rolledBack, this, &CSettings::clearCache);
+        connect(db, &CDatabase::reopened, this, &CSettings::clearCache);
+    }
 }
 
 CSettings::~CSettings()
@@ -25,12 +30,32 @@ CSettings *CSettings::instance()
 
 QVariant CSettings::value(const QString &key, const QVariant &defaultValue) const
 {
-    return settingsTable->value(key, defaultValue);
+    auto cached = cache.constFind(key);
+    if (cached == cache.constEnd()) {
+        // Without a usable file nothing is remembered: the next read tries again.
+        const QVariant stored = settingsTable->value(key, QVariant());
+        CDatabase *db = settingsTable->database();
+        if (!db || !db->isOpen())
+            return stored.isValid() ? stored : defaultValue;
+        cached = cache.insert(key, stored);
+    }
+    return cached->isValid() ? *cached : defaultValue;
 }
 
 bool CSettings::setValue(const QString &key, const QVariant &value)
 {
-    return settingsTable->setValue(key, value);
+    if (!settingsTable->setValue(key, value)) {
+        cache.remove(key);
+        return false;
+    }
+    const QString text = value.toString();
+    cache.insert(key, QVariant(text.isNull() ? QStringLiteral("") : text));
+    return true;
+}
+
+void CSettings::clearCache()
+{
+    cache.clear();
 }
 
 CTableSettings *CSettings::table() const

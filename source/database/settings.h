@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QHash>
 #include <QObject>
 #include <QString>
 #include <QVariant>
@@ -8,7 +9,10 @@ class CDatabase;
 class CTableSettings;
 
 // The process-wide access to the data preferences kept in the "settings"
-// table. Nothing is cached: every read runs its statements.
+// table. Each key is read from the table once and then served from a cache
+// that every write through setValue() keeps current; a rolled-back
+// transaction or a reopened (restored) file empties the cache, so nothing
+// undone or replaced is served.
 class CSettings : public QObject
 {
     Q_OBJECT
@@ -24,11 +28,15 @@ public:
     // missing or the database cannot be read.
     QVariant value(const QString &key, const QVariant &defaultValue = QVariant()) const;
     bool setValue(const QString &key, const QVariant &value);
+    // Forgets every value read (for a file changed behind this object's back).
+    void clearCache();
 
     CTableSettings *table() const;
 
 private:
     CTableSettings *settingsTable = nullptr;
+    // The stored text of each key read or written; invalid for a missing key.
+    mutable QHash<QString, QVariant> cache;
 
     static CSettings *self;
 };

@@ -61,6 +61,7 @@ void CTransaction::rollback()
         db->db.rollback();
         db->transactionDepth = 0;
         db->transactionFailed = false;
+        emit db->rolledBack();
     } else {
         db->transactionFailed = true;
     }

@@ -6,6 +6,7 @@
 #include "modules/options/fuelsettingsgroupbox.h"
 #include "modules/options/retranslatehook.h"
 #include "modules/options/units.h"
+#include "modules/vehicle/fuellog/fuelefficiency.h"
 #include "testsupport.h"
 
 #include <QRadioButton>
@@ -98,11 +99,15 @@ private slots:
         box.gallonButton()->click();
         QCOMPARE(stored("volume_unit"), QStringLiteral("2"));
         QCOMPARE(stored("fuel_efficiency"), QStringLiteral("<none>"));
+        QCOMPARE(volumeUnit(), 2);
         box.perQuantityButton()->click();
         QCOMPARE(stored("fuel_efficiency"), QStringLiteral("2"));
+        // What the pages read (cached) follows each choice at once.
+        QCOMPARE(CFuelEfficiency().mode(), 2);
         QCOMPARE(box.description(), QStringLiteral("Odometer Units per Gallon - [MPG]"));
         box.litreButton()->click();
         QCOMPARE(stored("volume_unit"), QStringLiteral("1"));
+        QCOMPARE(volumeUnit(), 1);
         QCOMPARE(box.description(), QStringLiteral("Odometer Units per Litre"));
         QCOMPARE(retranslations, 3);
     }

@@ -2,6 +2,7 @@
 #include "testsupport.h"
 
 #include "database/tablesettings.h"
+#include "database/transaction.h"
 
 class TestSettings : public QObject
 {
@@ -49,6 +50,31 @@ private slots:
         QCOMPARE(rowsFor(QStringLiteral("currency")), 1);
         QCOMPARE(updated.count(), 1);
         QCOMPARE(db->settings->value(QStringLiteral("currency")).toString(), QStringLiteral("HRK"));
+    }
+
+    // Each key is read once: a change behind the object's back shows only
+    // after clearCache(); every write through it shows at once, and a write
+    // rolled back with its transaction is forgotten.
+    void valuesAreReadOnceAndFollowEveryChange()
+    {
+        CSettings *settings = db->settings;
+        QVERIFY(settings->setValue(QStringLiteral("volume_unit"), 1));
+        QCOMPARE(settings->value(QStringLiteral("fuel_efficiency"), 0).toInt(), 0);
+        QVERIFY(db->database->exec(QStringLiteral("UPDATE settings SET settings_value = '2'")));
+        QVERIFY(db->database->exec(QStringLiteral("INSERT INTO settings (settings_name, settings_value) "
+                                                  "VALUES ('fuel_efficiency', '2')")));
+        QCOMPARE(settings->value(QStringLiteral("volume_unit"), 0).toInt(), 1);
+        QCOMPARE(settings->value(QStringLiteral("fuel_efficiency"), 7).toInt(), 7);
+
+        settings->clearCache();
+        QCOMPARE(settings->value(QStringLiteral("volume_unit"), 0).toInt(), 2);
+        QCOMPARE(settings->value(QStringLiteral("fuel_efficiency"), 0).toInt(), 2);
+        {
+            CTransaction transaction;
+            QVERIFY(settings->setValue(QStringLiteral("volume_unit"), 1));
+            QCOMPARE(settings->value(QStringLiteral("volume_unit"), 0).toInt(), 1);
+        }
+        QCOMPARE(settings->value(QStringLiteral("volume_unit"), 0).toInt(), 2);
     }
 
     void integerComesBackAsText()
