@@ -13,6 +13,9 @@
 #include "modules/vehicle/expense/expensetableview.h"
 #include "modules/vehicle/fuellog/fuellogtableview.h"
 #include "modules/vehicle/note/notetableview.h"
+#include "database/session.h"
+#include "database/tablesession.h"
+#include "modules/vehicle/service/sessiontableview.h"
 #include "modules/vehicle/odometerlog/odometerlogtableview.h"
 #include "modules/vehicle/records/recorddelegate.h"
 #include "utility/prompt.h"
@@ -86,6 +89,17 @@ QMap<QString, Kind> kinds()
               return note.saveWithReading(vehicleId);
           },
           [] { return static_cast<CTable *>(CTableNote::instance()); }, QStringLiteral("Note entry not selected.")}},
+        {QStringLiteral("session"),
+         {[] { return new CSessionTableView; },
+          [](int vehicleId, int n) {
+              CSession session;
+              session.setAutoSave(false);
+              session.setDate(QDate(2024, 1, 10).addDays(n));
+              session.setOdometer(1000 + n);
+              return session.saveWithItems(vehicleId, {});
+          },
+          [] { return static_cast<CTable *>(CTableSession::instance()); },
+          QStringLiteral("Session entry not selected.")}},
     };
 }
 

@@ -4,6 +4,7 @@
 #include "modules/vehicle/fuellog/fuellogcontent.h"
 #include "modules/vehicle/fuellog/nofuellogcontent.h"
 #include "modules/vehicle/note/notescontent.h"
+#include "modules/vehicle/service/servicecontent.h"
 #include "modules/vehicle/vehiclecontent.h"
 #include "modules/vehicle/vehicledetails/vehiclereport/vehiclecostreportcontent.h"
 #include "modules/vehicle/vehicledetails/vehiclereport/vehiclefuelreportcontent.h"
@@ -53,8 +54,9 @@ CVehicleContent *CVehicleContentWidget::createPage(int id, QWidget *parent)
     case VehicleContentId::NoFuelLog:
         return new CNoFuelLogContent(parent);
     case VehicleContentId::Services:
+        return new CServiceContent(parent);
     case VehicleContentId::NoServices:
-        return Pages::placeholder(Pages::tr("Services"), parent);
+        return new CNoServiceContent(parent);
     case VehicleContentId::ServiceSchedules:
     case VehicleContentId::NoServiceSchedules:
         return Pages::placeholder(Pages::tr("Service Schedules"), parent);

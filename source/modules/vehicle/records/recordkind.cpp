@@ -4,6 +4,7 @@
 #include "modules/vehicle/expense/expensedialog.h"
 #include "modules/vehicle/fuellog/fuellogdialog.h"
 #include "modules/vehicle/note/notedialog.h"
+#include "modules/vehicle/service/sessiondialog.h"
 #include "modules/vehicle/vehiclecontent.h"
 
 namespace {
@@ -17,7 +18,8 @@ const RecordKind kinds[] = {
     {CVehicleRecords::FuelEntries, COdometerLog::FuelParent, VehicleContentId::FuelLog, VehicleContentId::NoFuelLog,
      ":/resource/icons/fuel-log-16.png", nullptr, editFuelEntry},
     {CVehicleRecords::ServiceSessions, COdometerLog::ServiceParent, VehicleContentId::Services,
-     VehicleContentId::NoServices, ":/resource/icons/service-16.png", nullptr, nullptr},
+     VehicleContentId::NoServices, ":/resource/icons/service-16.png", CSessionDialog::addEntry,
+     CSessionDialog::editEntry},
     {CVehicleRecords::ServiceSchedules, COdometerLog::NoParent, VehicleContentId::ServiceSchedules,
      VehicleContentId::NoServiceSchedules, ":/resource/icons/service-schedule-16.png", nullptr, nullptr},
     {CVehicleRecords::Notes, COdometerLog::NoteParent, VehicleContentId::Notes, VehicleContentId::NoNotes,
