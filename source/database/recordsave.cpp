@@ -40,3 +40,9 @@ int RecordSave::saveCopy(CTableObject &record, const ParentReading &reading, QSt
         return fail(tr("The entry could not be saved."));
     return id;
 }
+
+ParentReading RecordSave::estimatedReading(int parentType, int vehicleId, const QDate &date,
+                                           const QString &description)
+{
+    return {parentType, vehicleId, date, COdometerLog::estimatedOdometer(date, vehicleId), description};
+}

@@ -46,6 +46,11 @@ public:
         return id;
     }
 
+    // The reading of a record without an odometer field of its own (an
+    // expense, a note): the one estimated for the vehicle at `date`.
+    static ParentReading estimatedReading(int parentType, int vehicleId, const QDate &date,
+                                          const QString &description);
+
 private:
     static int saveCopy(CTableObject &record, const ParentReading &reading, QString *errorText,
                         const Dependents &dependents);

@@ -1,7 +1,10 @@
 #include "modules/vehicle/vehiclecontentwidget.h"
 
+#include "modules/vehicle/expense/expensecontent.h"
 #include "modules/vehicle/fuellog/fuellogcontent.h"
 #include "modules/vehicle/fuellog/nofuellogcontent.h"
+#include "modules/vehicle/note/notescontent.h"
+#include "modules/vehicle/service/servicecontent.h"
 #include "modules/vehicle/vehiclecontent.h"
 #include "modules/vehicle/vehicledetails/vehiclereport/vehiclecostreportcontent.h"
 #include "modules/vehicle/vehicledetails/vehiclereport/vehiclefuelreportcontent.h"
@@ -51,21 +54,24 @@ CVehicleContent *CVehicleContentWidget::createPage(int id, QWidget *parent)
     case VehicleContentId::NoFuelLog:
         return new CNoFuelLogContent(parent);
     case VehicleContentId::Services:
+        return new CServiceContent(parent);
     case VehicleContentId::NoServices:
-        return Pages::placeholder(Pages::tr("Services"), parent);
+        return new CNoServiceContent(parent);
     case VehicleContentId::ServiceSchedules:
     case VehicleContentId::NoServiceSchedules:
         return Pages::placeholder(Pages::tr("Service Schedules"), parent);
     case VehicleContentId::Notes:
+        return new CNotesContent(parent);
     case VehicleContentId::NoNotes:
-        return Pages::placeholder(Pages::tr("Notes"), parent);
+        return new CNoNotesContent(parent);
     case VehicleContentId::FuelReport:
         return new CVehicleFuelReportContent(parent);
     case VehicleContentId::CostReport:
         return new CVehicleCostReportContent(parent);
     case VehicleContentId::Expenses:
+        return new CExpenseContent(parent);
     case VehicleContentId::NoExpenses:
-        return Pages::placeholder(Pages::tr("Custom Expenses"), parent);
+        return new CNoExpenseContent(parent);
     default:
         return new CVehicleContent(parent);
     }

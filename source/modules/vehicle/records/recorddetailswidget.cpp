@@ -31,13 +31,13 @@ void CRecordDetailsWidget::retranslate()
     m_deleteButton->setText(tr("&Delete"));
 }
 
-QLabel *CRecordDetailsWidget::addTextLabel(QLayout *layout)
+QLabel *CRecordDetailsWidget::addTextLabel(bool inContent)
 {
     auto *label = new QLabel(this);
     label->setTextFormat(Qt::PlainText);
     label->setWordWrap(true);
     label->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    if (!layout)
+    if (inContent)
         m_content->addWidget(label);
     return label;
 }

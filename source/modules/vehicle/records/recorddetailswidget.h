@@ -32,8 +32,9 @@ signals:
 protected:
     // Where the kind puts what it shows, above the buttons.
     QVBoxLayout *contentLayout() const { return m_content; }
-    // A label for user text: plain text, selectable, wrapped.
-    QLabel *addTextLabel(QLayout *layout = nullptr);
+    // A label for user text: plain text, selectable, wrapped; added to the
+    // content unless `inContent` is false.
+    QLabel *addTextLabel(bool inContent = true);
     // A label in the 21-pixel title font.
     QLabel *addTitleLabel();
 

@@ -1,7 +1,10 @@
 #include "modules/vehicle/records/recordkind.h"
 
 #include "database/odometerlog.h"
+#include "modules/vehicle/expense/expensedialog.h"
 #include "modules/vehicle/fuellog/fuellogdialog.h"
+#include "modules/vehicle/note/notedialog.h"
+#include "modules/vehicle/service/sessiondialog.h"
 #include "modules/vehicle/vehiclecontent.h"
 
 namespace {
@@ -15,13 +18,15 @@ const RecordKind kinds[] = {
     {CVehicleRecords::FuelEntries, COdometerLog::FuelParent, VehicleContentId::FuelLog, VehicleContentId::NoFuelLog,
      ":/resource/icons/fuel-log-16.png", nullptr, editFuelEntry},
     {CVehicleRecords::ServiceSessions, COdometerLog::ServiceParent, VehicleContentId::Services,
-     VehicleContentId::NoServices, ":/resource/icons/service-16.png", nullptr, nullptr},
+     VehicleContentId::NoServices, ":/resource/icons/service-16.png", CSessionDialog::addEntry,
+     CSessionDialog::editEntry},
     {CVehicleRecords::ServiceSchedules, COdometerLog::NoParent, VehicleContentId::ServiceSchedules,
      VehicleContentId::NoServiceSchedules, ":/resource/icons/service-schedule-16.png", nullptr, nullptr},
     {CVehicleRecords::Notes, COdometerLog::NoteParent, VehicleContentId::Notes, VehicleContentId::NoNotes,
-     ":/resource/icons/notes-16.png", nullptr, nullptr},
+     ":/resource/icons/notes-16.png", CNoteDialog::addEntry, CNoteDialog::editEntry},
     {CVehicleRecords::Expenses, COdometerLog::ExpenseParent, VehicleContentId::Expenses,
-     VehicleContentId::NoExpenses, ":/resource/icons/expense-16.png", nullptr, nullptr},
+     VehicleContentId::NoExpenses, ":/resource/icons/expense-16.png", CExpenseDialog::addEntry,
+     CExpenseDialog::editEntry},
 };
 
 } // namespace

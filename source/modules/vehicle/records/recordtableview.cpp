@@ -121,6 +121,18 @@ void CRecordTableView::applyColumns()
     restoreColumnWidths();
 }
 
+int CRecordTableView::contentWidth(int column) const
+{
+    // The rows read so far, at most the first hundred, whether or not they
+    // are on screen yet.
+    const QStyleOptionViewItem option = viewOptions();
+    const int rows = qMin(m_model->rowCount(), 100);
+    int width = 0;
+    for (int row = 0; row < rows; ++row)
+        width = qMax(width, itemDelegate()->sizeHint(option, m_model->index(row, column)).width());
+    return width + 4;
+}
+
 int CRecordTableView::lastVisibleColumn() const
 {
     for (int position = m_visibleColumns.size() - 1; position >= 0; --position) {
@@ -167,7 +179,7 @@ void CRecordTableView::fitColumns()
             room -= columnWidth(column);
             continue;
         }
-        const int width = qMax(sizeHintForColumn(column), header->sectionSizeHint(column));
+        const int width = qMax(contentWidth(column), header->sectionSizeHint(column));
         wanted += width;
         // The last column too: the room it is given is the least it keeps
         // when it stretches.

@@ -116,6 +116,8 @@ private:
     void restoreColumnWidths();
     void fitColumns();
     int lastVisibleColumn() const;
+    // The width the column's texts want.
+    int contentWidth(int column) const;
     void tableChanged(int id);
     void runScheduledRefresh();
 

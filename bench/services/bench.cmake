@@ -1,0 +1,1 @@
+garvo_add_benchmark(bench_services ${GARVO_BENCH_DIR}/bench_services.cpp)
