@@ -1,0 +1,1 @@
+garvo_add_core_test(tst_serviceschedulecore ${GARVO_TEST_DIR}/tst_serviceschedulecore.cpp)
