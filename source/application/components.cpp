@@ -12,6 +12,8 @@
 #include "modules/dashboard/dashboardmodule.h"
 #include "modules/garage/garageemptymodule.h"
 #include "modules/garage/garagemodule.h"
+#include "modules/vehicle/serviceschedule/schedulereminderbar.h"
+#include "modules/vehicle/serviceschedule/schedulereminders.h"
 #include "modules/vehicle/vehiclemodule.h"
 #include "modules/vendor/vendormodule.h"
 #include "widgets/bigtoolbutton.h"
@@ -168,18 +170,29 @@ void finishVehicleTypes()
 
 // 4. Vehicle
 CVehicleModule *vehicleModule = nullptr;
+CScheduleReminderBar *scheduleReminders = nullptr;
 
 void initVehicle()
 {
     Storage::createVehicleTables();
     vehicleModule = addModule<CVehicleModule>();
+    scheduleReminders = new CScheduleReminderBar(window());
+    scheduleReminders->reminders()->start();
 }
 
 void finishVehicle()
 {
-    // The module goes before the tables it listens to.
+    // The module and the reminders go before the tables they listen to.
+    delete scheduleReminders;
+    scheduleReminders = nullptr;
     removeModule(vehicleModule);
     Storage::deleteVehicleTables();
+}
+
+void retranslateVehicle()
+{
+    if (scheduleReminders)
+        scheduleReminders->retranslate();
 }
 
 // 5. Vendors
@@ -263,7 +276,7 @@ const Component components[] = {
     {initGarage, finishGarage, retranslateGarage},
     {initDashboard, finishDashboard, retranslateDashboard},
     {initVehicleTypes, finishVehicleTypes, nothing},
-    {initVehicle, finishVehicle, nothing},
+    {initVehicle, finishVehicle, retranslateVehicle},
     {initVendors, finishVendors, retranslateVendors},
     {initOptions, finishOptions, retranslateOptions},
     {initHelp, finishHelp, retranslateHelp},

@@ -29,6 +29,7 @@ constexpr QLatin1String Reports("reports");
 constexpr QLatin1String PrintPreviewDialog("PrintPreviewDialog");
 constexpr QLatin1String Updater("Updater");
 constexpr QLatin1String Backup("Backup");
+constexpr QLatin1String ScheduleReminders("ScheduleReminders");
 } // namespace Group
 
 namespace Key {
@@ -67,6 +68,9 @@ constexpr QLatin1String VersionCheckOnAppStart("VersionCheckOnAppStart");
 // "Backup": how many automatic copies are kept
 constexpr QLatin1String DailyCopies("DailyCopies");
 constexpr QLatin1String WeeklyCopies("WeeklyCopies");
+// "ScheduleReminders" (dates "yyyy-MM-dd")
+constexpr QLatin1String LastNotified("LastNotified");
+constexpr QLatin1String DismissedOn("DismissedOn");
 
 // "column%1" in the *Columns groups.
 QString column(int index);

@@ -100,6 +100,12 @@ CMainWindow *CMainWindow::instance()
     return mainWindow;
 }
 
+void CMainWindow::addNotice(QWidget *notice)
+{
+    if (auto *layout = qobject_cast<QVBoxLayout *>(centralWidget()->layout()))
+        layout->insertWidget(0, notice);
+}
+
 void CMainWindow::setLeftSidebarVisible(bool visible)
 {
     if (mainWindow)

@@ -30,6 +30,8 @@ public:
     CSidebar *rightSidebar() const { return m_rightSidebar; }
     QSplitter *contentSplitter() const { return m_contentSplitter; }
     bool isInitialized() const { return m_initialized; }
+    // Places a notice bar above the pages, below the tool bar.
+    void addNotice(QWidget *notice);
     // Shows or hides the left sidebar of the main window, when there is one.
     static void setLeftSidebarVisible(bool visible);
 

@@ -1,6 +1,7 @@
 #include "database/vehicle.h"
 
 #include "database/database.h"
+#include "database/tableserviceschedule.h"
 #include "database/tablevehicle.h"
 #include "database/vehicletype.h"
 #include "modules/options/units.h"
@@ -47,6 +48,36 @@ CFuelEfficiency CVehicle::fuelEfficiencyFor(int distance, double quantity) const
     efficiency.setDistance(distance);
     efficiency.setQuantity(quantity);
     return efficiency;
+}
+
+int CVehicle::countSchedules(bool activeOnly) const
+{
+    CTableServiceSchedule *table = CTableServiceSchedule::instance();
+    return table ? table->countSchedules(id(), activeOnly) : -1;
+}
+
+int CVehicle::countReminded() const
+{
+    CTableServiceSchedule *table = CTableServiceSchedule::instance();
+    return table ? table->countReminded(id(), odometerValue()) : -1;
+}
+
+int CVehicle::countInactive() const
+{
+    CTableServiceSchedule *table = CTableServiceSchedule::instance();
+    return table ? table->countInactive(id()) : -1;
+}
+
+int CVehicle::countOverdue() const
+{
+    CTableServiceSchedule *table = CTableServiceSchedule::instance();
+    return table ? table->countOverdue(id(), odometerValue()) : -1;
+}
+
+int CVehicle::countUpcoming() const
+{
+    CTableServiceSchedule *table = CTableServiceSchedule::instance();
+    return table ? table->countUpcoming(id(), odometerValue()) : -1;
 }
 
 QPixmap CVehicle::image() const

@@ -26,6 +26,13 @@ public:
     // The efficiency of `quantity` over `distance` for this vehicle's odometer
     // unit, in the efficiency mode and volume unit of the settings.
     CFuelEfficiency fuelEfficiencyFor(int distance, double quantity) const;
+    // Counts of this vehicle's service schedules at its current odometer
+    // (CTableServiceSchedule); negative when the query fails.
+    int countSchedules(bool activeOnly) const;
+    int countReminded() const;
+    int countInactive() const;
+    int countOverdue() const;
+    int countUpcoming() const;
     // The picture of the vehicle's type; null when the type has none.
     QPixmap image() const;
 

@@ -7,6 +7,7 @@ list(APPEND GARVO_GUI_SOURCES
     ${GARVO_AREA_DIR}/entrydialog.cpp
     ${GARVO_AREA_DIR}/gallerywidget.cpp
     ${GARVO_AREA_DIR}/groupbox.cpp
+    ${GARVO_AREA_DIR}/noticebar.cpp
     ${GARVO_AREA_DIR}/numberedit.cpp
     ${GARVO_AREA_DIR}/scrollwidget.cpp
     ${GARVO_AREA_DIR}/separatorwidget.cpp

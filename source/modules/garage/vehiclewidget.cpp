@@ -36,6 +36,7 @@ CVehicleWidget::CVehicleWidget(QWidget *parent)
     , m_titleLabel(new QLabel(this))
     , m_subtitleLabel(new QLabel(this))
     , m_buttonPanel(new QWidget(this))
+    , m_scheduleBadge(new QLabel(this))
 {
     setObjectName(QStringLiteral("CVehicleWidget"));
     setFixedHeight(85);
@@ -73,8 +74,16 @@ CVehicleWidget::CVehicleWidget(QWidget *parent)
     panelLayout->addStretch();
     m_buttonPanel->hide();
 
+    m_scheduleBadge->setObjectName(QStringLiteral("scheduleBadge"));
+    m_scheduleBadge->setTextFormat(Qt::PlainText);
+    m_scheduleBadge->hide();
+    auto *titleRow = new QHBoxLayout;
+    titleRow->setSpacing(9);
+    titleRow->addWidget(m_titleLabel);
+    titleRow->addWidget(m_scheduleBadge, 0, Qt::AlignVCenter);
+    titleRow->addStretch();
     auto *texts = new QVBoxLayout;
-    texts->addWidget(m_titleLabel);
+    texts->addLayout(titleRow);
     texts->addWidget(m_subtitleLabel);
     texts->addStretch();
 
@@ -103,6 +112,23 @@ void CVehicleWidget::retranslate()
     m_editButton->setText(tr("Edit"));
     m_deleteButton->setText(tr("Delete"));
     m_contextMenu->retranslate();
+    setScheduleCounts(m_scheduleCounts);
+}
+
+void CVehicleWidget::setScheduleCounts(const ScheduleCounts &counts)
+{
+    m_scheduleCounts = counts;
+    QStringList parts;
+    if (counts.overdue > 0)
+        parts.append(tr("%1 overdue").arg(counts.overdue));
+    if (counts.upcoming > 0)
+        parts.append(tr("%1 upcoming").arg(counts.upcoming));
+    m_scheduleBadge->setText(parts.join(QStringLiteral(" \u00b7 ")));
+    m_scheduleBadge->setToolTip(tr("Service schedules that need attention"));
+    m_scheduleBadge->setStyleSheet(
+        QStringLiteral("QLabel {color:#fff; background:%1; border-radius:8px; padding:1px 7px; font-weight:bold;}")
+            .arg(counts.overdue > 0 ? QStringLiteral("#C62828") : QStringLiteral("#1E63C4")));
+    m_scheduleBadge->setVisible(!parts.isEmpty());
 }
 
 void CVehicleWidget::setVehicle(const CVehicle &vehicle)
@@ -117,6 +143,9 @@ void CVehicleWidget::reload()
     CVehicle vehicle;
     vehicle.load(m_vehicle.id());
     setVehicle(vehicle);
+    // A changed odometer may change what is due.
+    if (CTableServiceSchedule *schedules = CTableServiceSchedule::instance())
+        setScheduleCounts(schedules->countsByVehicle().value(m_vehicle.id()));
 }
 
 void CVehicleWidget::display()

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "database/tableserviceschedule.h"
 #include "database/vehicle.h"
 
 #include <QWidget>
@@ -32,6 +33,10 @@ public:
     QToolButton *editButton() const { return m_editButton; }
     QToolButton *deleteButton() const { return m_deleteButton; }
     QWidget *buttonPanel() const { return m_buttonPanel; }
+    // The badge with the vehicle's overdue and upcoming schedules, hidden
+    // when there are none.
+    QLabel *scheduleBadge() const { return m_scheduleBadge; }
+    void setScheduleCounts(const ScheduleCounts &counts);
 
     void retranslate();
 
@@ -78,4 +83,6 @@ private:
     QToolButton *m_editButton = nullptr;
     QToolButton *m_deleteButton = nullptr;
     QWidget *m_buttonPanel = nullptr;
+    QLabel *m_scheduleBadge = nullptr;
+    ScheduleCounts m_scheduleCounts;
 };

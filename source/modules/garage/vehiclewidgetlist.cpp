@@ -1,5 +1,6 @@
 #include "modules/garage/vehiclewidgetlist.h"
 
+#include "database/tableserviceschedule.h"
 #include "database/tablevehicle.h"
 #include "database/vehicle.h"
 #include "modules/garage/vehiclewidget.h"
@@ -27,6 +28,10 @@ void CVehicleWidgetList::refresh()
     if (table && !table->renumber(vehicles))
         Utility::Prompt::warning(this, tr("Garage"), tr("The order of the vehicles could not be saved."));
 
+    // Schedule counts of every card in one query.
+    CTableServiceSchedule *schedules = CTableServiceSchedule::instance();
+    const QHash<int, ScheduleCounts> counts = schedules ? schedules->countsByVehicle() : QHash<int, ScheduleCounts>();
+
     for (int i = vehicles.size(); i < m_widgets.size(); ++i) {
         m_widgets.at(i)->setVehicle(CVehicle());
         m_widgets.at(i)->hide();
@@ -41,6 +46,7 @@ void CVehicleWidgetList::refresh()
         }
         CVehicleWidget *card = m_widgets.at(i);
         card->setVehicle(vehicles.at(i));
+        card->setScheduleCounts(counts.value(vehicles.at(i).id()));
         card->show();
     }
 }

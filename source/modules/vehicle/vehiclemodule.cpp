@@ -264,3 +264,12 @@ bool openVehicle(int vehicleId)
     module->setVehicle(vehicle);
     return container->activate(ModuleId::Vehicle);
 }
+
+bool openVehicleSchedules(int vehicleId)
+{
+    if (!openVehicle(vehicleId))
+        return false;
+    auto *module = qobject_cast<CVehicleModule *>(moduleContainer()->moduleById(ModuleId::Vehicle));
+    module->sidebar()->slotShowServiceScheduleModule();
+    return true;
+}

@@ -80,3 +80,5 @@ private:
 // Loads the vehicle, hands it to the vehicle module and shows that module.
 // False when no vehicle has that id or there is no vehicle module.
 bool openVehicle(int vehicleId);
+// openVehicle(), then its service schedules page.
+bool openVehicleSchedules(int vehicleId);

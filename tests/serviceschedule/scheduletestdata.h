@@ -1,0 +1,58 @@
+#pragma once
+
+// Vehicles and schedules for the service schedule tests, on the TestDatabase
+// of the running test.
+
+#include "database/serviceschedule.h"
+#include "database/vehicle.h"
+
+#include <QDate>
+
+namespace ScheduleTestData {
+
+inline CVehicle addVehicle(const QString &name = QStringLiteral("Golf"), int odometer = 5000, int unit = 1)
+{
+    CVehicle vehicle;
+    vehicle.setAutoSave(false);
+    vehicle.setName(name);
+    vehicle.setOdometerType(unit);
+    vehicle.setOdometerValue(odometer);
+    return CVehicle(vehicle.save(true));
+}
+
+// A schedule as the dialog would store it: due and reminder by the bits given.
+struct Plan
+{
+    QString name = QStringLiteral("Oil");
+    int dueType = 0;
+    QDate dueDate;
+    int dueOdometer = -1;
+    int reminderType = 0;
+    QDate reminderDate;
+    int reminderOdometer = -1;
+    int repeatType = 0;
+    CRepeatPeriod repeatPeriod;
+    int repeatOdometer = -1;
+    int status = 1;
+};
+
+inline CServiceSchedule addSchedule(const CVehicle &vehicle, const Plan &plan)
+{
+    CServiceSchedule schedule;
+    schedule.setAutoSave(false);
+    schedule.setVehicleId(vehicle.id());
+    schedule.setName(plan.name);
+    schedule.setDueType(plan.dueType);
+    schedule.setDueDate(plan.dueDate);
+    schedule.setDueOdometer(plan.dueOdometer);
+    schedule.setReminderType(plan.reminderType);
+    schedule.setReminderDate(plan.reminderDate);
+    schedule.setReminderOdometer(plan.reminderOdometer);
+    schedule.setRepeatType(plan.repeatType);
+    schedule.setRepeatPeriod(plan.repeatPeriod);
+    schedule.setRepeatOdometer(plan.repeatOdometer);
+    schedule.setStatus(plan.status);
+    return CServiceSchedule(schedule.save(true));
+}
+
+} // namespace ScheduleTestData
