@@ -55,7 +55,6 @@ int FileDownloader::download(const QString &filePath, const QUrl &url, const QBy
     request.setRawHeader("Accept-Encoding", "identity");
     m_reply = postData.isEmpty() ? m_manager->get(request) : m_manager->post(request, postData);
     guardReply(m_reply, &m_sslErrors);
-    connect(m_reply, &QNetworkReply::downloadProgress, this, &FileDownloader::downloadProgress);
     connect(m_reply, &QNetworkReply::finished, this, &FileDownloader::downloadFinished);
     connect(m_reply, &QNetworkReply::readyRead, this, &FileDownloader::downloadReadyRead);
     m_busy = true;
@@ -98,6 +97,9 @@ void FileDownloader::downloadReadyRead()
         return;
     }
     m_written += data.size();
+    // Driven from here: the reply's own progress signal is throttled and
+    // can miss the last bytes before a pause.
+    downloadProgress(m_written, m_reply->header(QNetworkRequest::ContentLengthHeader).toLongLong());
 }
 
 void FileDownloader::downloadFinished()

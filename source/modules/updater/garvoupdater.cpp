@@ -213,9 +213,13 @@ void GarvoUpdater::update()
 {
     BusyScope busy(this);
     CMainWindow *window = CMainWindow::instance();
-    {
-        CUpdateDialog dialog(window, this);
-        dialog.exec();
+    CUpdateDialog dialog(window, this);
+    dialog.exec();
+    if (dialog.installerStarted()) {
+        // The installed program, started by the installer, must not find
+        // this one still running.
+        QCoreApplication::quit();
+        return;
     }
     if (window)
         window->retranslate();

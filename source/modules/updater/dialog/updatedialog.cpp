@@ -285,7 +285,7 @@ void CUpdateDialog::downloadFinished()
 
 void CUpdateDialog::slotRestartApplication()
 {
-    if (m_restarted)
+    if (m_installerStarted)
         return;
     const QString installer = installerPath();
     if (!QProcess::startDetached(installer, {CommandLine::updateSwitch()})) {
@@ -295,10 +295,9 @@ void CUpdateDialog::slotRestartApplication()
                   tr("%1 could not be started.").arg(QDir::toNativeSeparators(installer).toHtmlEscaped()));
         return;
     }
-    m_restarted = true;
-    // The installer replaces this program's files and starts the new
-    // version, which must not find this one still running.
-    QCoreApplication::quit();
+    m_installerStarted = true;
+    if (isVisible())
+        accept();
 }
 
 void CUpdateDialog::slotDialogClose()

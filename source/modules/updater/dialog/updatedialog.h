@@ -37,6 +37,10 @@ public:
     QPushButton *restartButton() const { return m_restartButton; }
     Utility::FileDownloader *downloader() const { return m_downloader; }
 
+    // The unpacked program was started with "-update"; it waits for this
+    // process to end before it replaces the installed files.
+    bool installerStarted() const { return m_installerStarted; }
+
     // The downloaded package, its unpack folder and the program started
     // with "-update", for the latest known version.
     QString packagePath() const;
@@ -75,5 +79,5 @@ private:
     // The package digest the download is checked against.
     QString m_expectedDigest;
     bool m_cancelling = false;
-    bool m_restarted = false;
+    bool m_installerStarted = false;
 };
