@@ -7,6 +7,7 @@
 #include "application/sidebar.h"
 #include "application/toolbar.h"
 #include "application/toolbarwidget.h"
+#include "modules/updater/garvoupdater.h"
 #include "utility/utility.h"
 
 CAppMW::CAppMW(QWidget *parent) : CMainWindow(parent)
@@ -34,7 +35,8 @@ CAppMW::CAppMW(QWidget *parent) : CMainWindow(parent)
 
     setStyleSheet(Utility::readTextFile(QStringLiteral(":/resource/stylesheet/application-stylesheet.css")));
 
-    // Place of the updater object: created here, after the style sheet.
+    // Checks a few seconds from now and then periodically.
+    GarvoUpdater::instance();
 
     retranslate();
 }

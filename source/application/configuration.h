@@ -65,6 +65,8 @@ constexpr QLatin1String LastCheck("LastCheck");
 constexpr QLatin1String AutocheckPeriod("AutocheckPeriod");
 constexpr QLatin1String AutocheckEnabled("AutocheckEnabled");
 constexpr QLatin1String VersionCheckOnAppStart("VersionCheckOnAppStart");
+// Base address of the update server; the built-in one when missing.
+constexpr QLatin1String ServerUrl("ServerUrl");
 // "Backup": how many automatic copies are kept
 constexpr QLatin1String DailyCopies("DailyCopies");
 constexpr QLatin1String WeeklyCopies("WeeklyCopies");

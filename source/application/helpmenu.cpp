@@ -1,7 +1,9 @@
 #include "application/helpmenu.h"
 
+#include "application/aboutdialog.h"
 #include "application/mainwindow.h"
 #include "application/trayicon.h"
+#include "modules/updater/garvoupdater.h"
 #include "utility/prompt.h"
 
 #include <QDesktopServices>
@@ -20,11 +22,6 @@ CHelpMenu::CHelpMenu(QMainWindow *parent) : QObject(parent), m_menu(new QMenu(tr
     m_contactAction = m_menu->addAction(tr("Contact page"), this, &CHelpMenu::slotContact);
     m_menu->addSeparator();
     m_aboutAction = m_menu->addAction(tr("About"), this, &CHelpMenu::slotAbout);
-
-    // Pending: enabled once the update check and the about dialog are
-    // connected in the slots below.
-    m_newVersionAction->setEnabled(false);
-    m_aboutAction->setEnabled(false);
 
     parent->menuBar()->addMenu(m_menu);
     if (CTrayIcon *tray = CTrayIcon::instance()) {
@@ -80,7 +77,7 @@ void CHelpMenu::slotHelp()
 
 void CHelpMenu::slotNewVersion()
 {
-    // Place of the interactive update check.
+    GarvoUpdater::instance()->checkForUpdates(false);
 }
 
 void CHelpMenu::slotHomepage()
@@ -95,6 +92,5 @@ void CHelpMenu::slotContact()
 
 void CHelpMenu::slotAbout()
 {
-    // Place of the about dialog: create it with the main window as parent,
-    // run it modally, delete it.
+    runAboutDialog();
 }

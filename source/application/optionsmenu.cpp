@@ -4,6 +4,7 @@
 #include "application/module.h"
 #include "application/modulecontainer.h"
 #include "application/trayicon.h"
+#include "modules/options/optionsdialog.h"
 #include "modules/vehicle/vehicletype/vehicletypelistdialog.h"
 
 #include <QMainWindow>
@@ -15,9 +16,6 @@ COptionsMenu::COptionsMenu(QMainWindow *parent) : QObject(parent), m_menu(new QM
     m_vehicleTypeAction = m_menu->addAction(tr("Vehicle type"), this, &COptionsMenu::slotVehicleType);
     m_menu->addSeparator();
     m_optionsAction = m_menu->addAction(tr("Options"), this, &COptionsMenu::slotOptions);
-
-    // Pending: enabled once its dialog is connected in the slot below.
-    m_optionsAction->setEnabled(false);
 
     parent->menuBar()->addMenu(m_menu);
     if (CTrayIcon *tray = CTrayIcon::instance()) {
@@ -51,5 +49,5 @@ void COptionsMenu::slotVehicleType()
 
 void COptionsMenu::slotOptions()
 {
-    // Place of the options dialog: run it modally here.
+    runOptionsDialog();
 }

@@ -1,5 +1,6 @@
 list(APPEND GARVO_GUI_SOURCES
     ${GARVO_AREA_DIR}/startup.cpp
+    ${GARVO_AREA_DIR}/aboutdialog.cpp
     ${GARVO_AREA_DIR}/module.cpp
     ${GARVO_AREA_DIR}/modulecontainer.cpp
     ${GARVO_AREA_DIR}/appmw.cpp

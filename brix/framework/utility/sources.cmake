@@ -12,3 +12,11 @@ list(APPEND GARVO_CORE_SOURCES
 list(APPEND GARVO_GUI_SOURCES
     ${GARVO_AREA_DIR}/message.cpp
 )
+# The update channel: version requests and downloads.
+list(APPEND GARVO_CORE_SOURCES
+    ${GARVO_AREA_DIR}/networkaccess.cpp
+    ${GARVO_AREA_DIR}/siteconnection.cpp
+)
+list(APPEND GARVO_GUI_SOURCES
+    ${GARVO_AREA_DIR}/filedownloader.cpp
+)

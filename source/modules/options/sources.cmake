@@ -7,3 +7,7 @@ list(APPEND GARVO_GUI_SOURCES
     ${GARVO_AREA_DIR}/currencygroupbox.cpp
     ${GARVO_AREA_DIR}/fuelsettingsgroupbox.cpp
 )
+list(APPEND GARVO_GUI_SOURCES
+    ${GARVO_AREA_DIR}/autoupdategroupbox.cpp
+    ${GARVO_AREA_DIR}/optionsdialog.cpp
+)

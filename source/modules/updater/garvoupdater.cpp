@@ -1,9 +1,13 @@
 #include "modules/updater/garvoupdater.h"
 
 #include "application/commandline.h"
+#include "application/mainwindow.h"
 #include "database/database.h"
 #include "modules/backup/backupactions.h"
+#include "modules/updater/dialog/updatedialog.h"
+#include "modules/updater/updateserver.h"
 #include "utility/message.h"
+#include "utility/prompt.h"
 #include "utility/utility.h"
 
 #include <QDir>
@@ -165,4 +169,68 @@ bool GarvoUpdater::copyDirectory(const QString &source, const QString &target)
 {
     QString why;
     return copyTree(source, target, why);
+}
+
+GarvoUpdater::GarvoUpdater(QObject *parent) : Updater(parent) {}
+
+GarvoUpdater *GarvoUpdater::instance()
+{
+    static GarvoUpdater *updater = new GarvoUpdater(QCoreApplication::instance());
+    return updater;
+}
+
+bool GarvoUpdater::checkForUpdates(bool silent)
+{
+    // The request spins an event loop, in which the timer, a menu or a
+    // button could ask again.
+    if (isBusy()) {
+        if (!silent)
+            Utility::showMessage(tr("An update check is already running."));
+        return false;
+    }
+    BusyScope busy(this);
+
+    const CheckResult result = fetchLatestVersion();
+    if (!result.success) {
+        if (!silent)
+            Utility::showMessage(result.message);
+        return false;
+    }
+    if (isNewVersionAvailable()) {
+        const QString text = tr("Application NEW version available!") + QStringLiteral("\n\n")
+                             + tr("Do you want to update now?");
+        if (Utility::Prompt::question(nullptr, tr("Application Update"), text) == QMessageBox::Yes)
+            update();
+    } else if (!silent) {
+        Utility::Prompt::information(nullptr, tr("Update Info"),
+                                     tr("You are running the latest version of Garvo.") + QStringLiteral("\n\n")
+                                         + tr("Thanks for staying up-to-date!"));
+    }
+    return true;
+}
+
+void GarvoUpdater::update()
+{
+    BusyScope busy(this);
+    CMainWindow *window = CMainWindow::instance();
+    CUpdateDialog dialog(window, this);
+    dialog.exec();
+    if (dialog.installerStarted()) {
+        // The installed program, started by the installer, must not find
+        // this one still running.
+        QCoreApplication::quit();
+        return;
+    }
+    if (window)
+        window->retranslate();
+}
+
+QString GarvoUpdater::downloadFilePath(const Version &version)
+{
+    return Utility::downloadDirectory() + version.toString() + QStringLiteral(".zip");
+}
+
+QUrl GarvoUpdater::downloadUrl()
+{
+    return UpdateServer::downloadUrl(instance()->currentVersion());
 }

@@ -1,14 +1,34 @@
 #pragma once
 
+#include "modules/updater/updater.h"
+
 #include <QCoreApplication>
 #include <QString>
+#include <QUrl>
 
-// Installing a downloaded update and cleaning up after it.
-class GarvoUpdater
+// The application's updater: checks the update server and asks the user,
+// opens the update dialog, and installs a downloaded update and cleans up
+// after it.
+class GarvoUpdater : public Updater
 {
-    Q_DECLARE_TR_FUNCTIONS(GarvoUpdater)
+    Q_OBJECT
 
 public:
+    explicit GarvoUpdater(QObject *parent = nullptr);
+
+    // The process-wide updater, created on first use.
+    static GarvoUpdater *instance();
+
+    bool checkForUpdates(bool silent) override;
+    // Runs the update dialog modally over the main window.
+    void update() override;
+
+    // Where the package of `version` is downloaded to:
+    // downloadDirectory() + "2.1.2.10.zip".
+    static QString downloadFilePath(const Version &version);
+    // The package address for the running version.
+    static QUrl downloadUrl();
+
     // Run for "-update" by the unpacked program: copies its own folder over
     // the installation folder and starts the installed program with
     // "-cleandf". False (and nothing installed) when the folder is not a

@@ -1,0 +1,3 @@
+list(APPEND GARVO_GUI_SOURCES
+    ${GARVO_AREA_DIR}/zipfile.cpp
+)
