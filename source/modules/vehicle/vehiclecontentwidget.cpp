@@ -2,6 +2,7 @@
 
 #include "modules/vehicle/fuellog/fuellogcontent.h"
 #include "modules/vehicle/fuellog/nofuellogcontent.h"
+#include "modules/vehicle/serviceschedule/serviceschedulecontent.h"
 #include "modules/vehicle/vehiclecontent.h"
 #include "modules/vehicle/vehicledetails/vehiclereport/vehiclecostreportcontent.h"
 #include "modules/vehicle/vehicledetails/vehiclereport/vehiclefuelreportcontent.h"
@@ -54,8 +55,9 @@ CVehicleContent *CVehicleContentWidget::createPage(int id, QWidget *parent)
     case VehicleContentId::NoServices:
         return Pages::placeholder(Pages::tr("Services"), parent);
     case VehicleContentId::ServiceSchedules:
+        return new CServiceScheduleContent(parent);
     case VehicleContentId::NoServiceSchedules:
-        return Pages::placeholder(Pages::tr("Service Schedules"), parent);
+        return new CNoServiceScheduleContent(parent);
     case VehicleContentId::Notes:
     case VehicleContentId::NoNotes:
         return Pages::placeholder(Pages::tr("Notes"), parent);

@@ -2,6 +2,7 @@
 
 #include "database/odometerlog.h"
 #include "modules/vehicle/fuellog/fuellogdialog.h"
+#include "modules/vehicle/serviceschedule/servicescheduledialog.h"
 #include "modules/vehicle/vehiclecontent.h"
 
 namespace {
@@ -11,13 +12,23 @@ int editFuelEntry(int id)
     return CFuelLogDialog::editEntry(id);
 }
 
+int addSchedule(const CVehicle &vehicle)
+{
+    return CServiceScheduleDialog::addEntry(vehicle.id());
+}
+
+int editSchedule(int id)
+{
+    return CServiceScheduleDialog::editEntry(id);
+}
+
 const RecordKind kinds[] = {
     {CVehicleRecords::FuelEntries, COdometerLog::FuelParent, VehicleContentId::FuelLog, VehicleContentId::NoFuelLog,
      ":/resource/icons/fuel-log-16.png", nullptr, editFuelEntry},
     {CVehicleRecords::ServiceSessions, COdometerLog::ServiceParent, VehicleContentId::Services,
      VehicleContentId::NoServices, ":/resource/icons/service-16.png", nullptr, nullptr},
     {CVehicleRecords::ServiceSchedules, COdometerLog::NoParent, VehicleContentId::ServiceSchedules,
-     VehicleContentId::NoServiceSchedules, ":/resource/icons/service-schedule-16.png", nullptr, nullptr},
+     VehicleContentId::NoServiceSchedules, ":/resource/icons/service-schedule-16.png", addSchedule, editSchedule},
     {CVehicleRecords::Notes, COdometerLog::NoteParent, VehicleContentId::Notes, VehicleContentId::NoNotes,
      ":/resource/icons/notes-16.png", nullptr, nullptr},
     {CVehicleRecords::Expenses, COdometerLog::ExpenseParent, VehicleContentId::Expenses,
