@@ -2,6 +2,7 @@
 
 #include "utility/prompt.h"
 
+#include <QAbstractButton>
 #include <QLabel>
 #include <QLineEdit>
 
@@ -20,9 +21,11 @@ int CEntryDialog::run()
     return exec() == QDialog::Accepted ? m_savedId : 0;
 }
 
-void CEntryDialog::markField(QLabel *caption, bool invalid)
+void CEntryDialog::markField(QWidget *caption, bool invalid)
 {
-    caption->setObjectName(invalid ? QStringLiteral("errorLabel") : QStringLiteral("QLabel"));
+    // Unmarked captions are named after their class ("QLabel", "QCheckBox").
+    caption->setObjectName(invalid ? QStringLiteral("errorLabel")
+                                   : QString::fromLatin1(caption->metaObject()->className()));
     // Re-set so that the application style sheet's rule for the name applies.
     caption->setStyleSheet(QString());
 }
@@ -50,14 +53,17 @@ void CEntryDialog::beginChecks()
     m_reasonLabel->hide();
 }
 
-bool CEntryDialog::check(QLabel *caption, QWidget *field, bool valid, const QString &reason)
+bool CEntryDialog::check(QWidget *caption, QWidget *field, bool valid, const QString &reason)
 {
     markField(caption, !valid);
     if (!valid && m_checksPassed) {
         m_checksPassed = false;
         field->setFocus();
         if (!reason.isEmpty()) {
-            m_reasonLabel->setText(caption->text().remove(QLatin1Char(':')) + QStringLiteral(": ") + reason);
+            const auto *label = qobject_cast<const QLabel *>(caption);
+            const auto *box = qobject_cast<const QAbstractButton *>(caption);
+            QString name = label ? label->text() : box ? box->text() : QString();
+            m_reasonLabel->setText(name.remove(QLatin1Char(':')) + QStringLiteral(": ") + reason);
             m_reasonLabel->show();
         }
     }

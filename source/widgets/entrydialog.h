@@ -23,8 +23,9 @@ public:
     // Runs the dialog: the saved id, 0 when cancelled.
     int run();
 
-    // Marks `caption` as the caption of an invalid field, or clears the mark.
-    static void markField(QLabel *caption, bool invalid);
+    // Marks `caption` (a label, or a check box that heads its row) as the
+    // caption of an invalid field, or clears the mark.
+    static void markField(QWidget *caption, bool invalid);
 
     // Why the last Save was refused; empty when it was not.
     QString reasonText() const;
@@ -44,7 +45,7 @@ protected:
     // A round of checks: begin, check each field in order, then passed().
     // The first field that fails takes the focus and gives the reason.
     void beginChecks();
-    bool check(QLabel *caption, QWidget *field, bool valid, const QString &reason = QString());
+    bool check(QWidget *caption, QWidget *field, bool valid, const QString &reason = QString());
     bool checksPassed() const { return m_checksPassed; }
 
     // Ends a save: with an id the dialog closes accepted, with 0 the user

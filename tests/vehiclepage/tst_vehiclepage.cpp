@@ -107,7 +107,7 @@ private slots:
         QCOMPARE(!module.fuelSeparator()->isHidden(), firstShown);
         QCOMPARE(!module.newFuelOneButton()->isHidden(), firstShown);
         QCOMPARE(!module.newFuelTwoButton()->isHidden(), secondShown);
-        QVERIFY(module.newScheduleButton()->isHidden());
+        QVERIFY(!module.newScheduleButton()->isHidden());
         if (firstShown) {
             // "&" would otherwise underline the next letter and vanish.
             QString name = first;
@@ -120,7 +120,7 @@ private slots:
         QCOMPARE(!module.sidebar()->fuelLogButton()->isHidden(), hasFuel);
         QCOMPARE(!module.sidebar()->fuelReportButton()->isHidden(), hasFuel);
         QCOMPARE(!module.sidebar()->infoWidget()->fuelSystemLabel()->isHidden(), hasFuel);
-        QVERIFY(module.sidebar()->schedulesButton()->isHidden());
+        QVERIFY(!module.sidebar()->schedulesButton()->isHidden());
         QVERIFY(module.sidebar()->imagesButton()->isHidden());
 
         module.enterModule();

@@ -5,6 +5,7 @@
 #include "modules/vehicle/fuellog/nofuellogcontent.h"
 #include "modules/vehicle/note/notescontent.h"
 #include "modules/vehicle/service/servicecontent.h"
+#include "modules/vehicle/serviceschedule/serviceschedulecontent.h"
 #include "modules/vehicle/vehiclecontent.h"
 #include "modules/vehicle/vehicledetails/vehiclereport/vehiclecostreportcontent.h"
 #include "modules/vehicle/vehicledetails/vehiclereport/vehiclefuelreportcontent.h"
@@ -58,8 +59,9 @@ CVehicleContent *CVehicleContentWidget::createPage(int id, QWidget *parent)
     case VehicleContentId::NoServices:
         return new CNoServiceContent(parent);
     case VehicleContentId::ServiceSchedules:
+        return new CServiceScheduleContent(parent);
     case VehicleContentId::NoServiceSchedules:
-        return Pages::placeholder(Pages::tr("Service Schedules"), parent);
+        return new CNoServiceScheduleContent(parent);
     case VehicleContentId::Notes:
         return new CNotesContent(parent);
     case VehicleContentId::NoNotes:

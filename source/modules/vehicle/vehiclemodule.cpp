@@ -83,8 +83,6 @@ CVehicleModule::CVehicleModule(QWidget *parent)
     buttonRow->addWidget(new CSeparatorWidget(CSeparatorWidget::Vertical, buttons));
     buttonRow->addWidget(m_editButton);
     m_header->addWidget(buttons);
-    // Service schedules are not offered.
-    m_newScheduleButton->hide();
 
     m_splitter->setOrientation(Qt::Horizontal);
     m_splitter->setChildrenCollapsible(false);

@@ -45,8 +45,7 @@ CVehicleSidebarWidget::CVehicleSidebarWidget(QWidget *parent) : QWidget(parent)
     m_infoWidget = new CVehicleInfoWidget(this);
     layout->addWidget(m_infoWidget);
 
-    // No page behind these yet.
-    m_schedulesButton->hide();
+    // No page behind it.
     m_imagesButton->hide();
 
     QPalette colours = palette();

@@ -60,6 +60,16 @@ QString CRecordDelegate::cellText(int column, const QVariant &value) const
     return text;
 }
 
+QString CRecordDelegate::rowText(const QModelIndex &index) const
+{
+    return cellText(index.column(), index.data(Qt::DisplayRole));
+}
+
+QColor CRecordDelegate::textColor(const QModelIndex &) const
+{
+    return QColor();
+}
+
 Qt::Alignment CRecordDelegate::alignment(int column) const
 {
     if (m_dateColumns.contains(column))
@@ -80,7 +90,8 @@ void CRecordDelegate::paint(QPainter *painter, const QStyleOptionViewItem &optio
     const auto *view = qobject_cast<const QAbstractItemView *>(option.widget);
     const bool active = view ? view->isActiveWindow() : bool(option.state & QStyle::State_Active);
     const bool selected = option.state & QStyle::State_Selected;
-    QColor pen = option.palette.color(QPalette::Active, QPalette::Text);
+    const QColor kindColor = textColor(index);
+    QColor pen = kindColor.isValid() ? kindColor : option.palette.color(QPalette::Active, QPalette::Text);
     if (selected) {
         painter->fillRect(option.rect, active ? option.palette.highlight() : option.palette.window());
         if (active)
@@ -89,7 +100,7 @@ void CRecordDelegate::paint(QPainter *painter, const QStyleOptionViewItem &optio
     painter->setPen(pen);
     if (!paintContent(painter, option, index)) {
         const QRect textRect = option.rect.adjusted(LeftMargin, 0, -RightMargin, 0);
-        const QString text = cellText(index.column(), index.data(Qt::DisplayRole));
+        const QString text = rowText(index);
         painter->setFont(option.font);
         painter->drawText(textRect, int(alignment(index.column())),
                           option.fontMetrics.elidedText(text, Qt::ElideRight, textRect.width()));
@@ -100,7 +111,7 @@ void CRecordDelegate::paint(QPainter *painter, const QStyleOptionViewItem &optio
 QSize CRecordDelegate::sizeHint(const QStyleOptionViewItem &option, const QModelIndex &index) const
 {
     QSize size = QStyledItemDelegate::sizeHint(option, index);
-    const QString text = cellText(index.column(), index.data(Qt::DisplayRole));
+    const QString text = rowText(index);
     size.setWidth(option.fontMetrics.horizontalAdvance(text) + LeftMargin + RightMargin);
     return size;
 }

@@ -30,6 +30,12 @@ public:
 
     // The text painted for a cell of `column` holding `value`.
     virtual QString cellText(int column, const QVariant &value) const;
+    // The text painted for the cell; kinds whose texts come from the whole
+    // row make it here. The base gives cellText() of the cell's value.
+    virtual QString rowText(const QModelIndex &index) const;
+    // The colour of the cell's text where it is not written in white on the
+    // selection; invalid (the base) for the normal text colour.
+    virtual QColor textColor(const QModelIndex &index) const;
     // Two decimals, rounded half up, with the current currency's decimal mark.
     static QString amountText(double value);
 

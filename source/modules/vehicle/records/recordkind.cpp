@@ -5,6 +5,7 @@
 #include "modules/vehicle/fuellog/fuellogdialog.h"
 #include "modules/vehicle/note/notedialog.h"
 #include "modules/vehicle/service/sessiondialog.h"
+#include "modules/vehicle/serviceschedule/servicescheduledialog.h"
 #include "modules/vehicle/vehiclecontent.h"
 
 namespace {
@@ -14,6 +15,16 @@ int editFuelEntry(int id)
     return CFuelLogDialog::editEntry(id);
 }
 
+int addSchedule(const CVehicle &vehicle)
+{
+    return CServiceScheduleDialog::addEntry(vehicle.id());
+}
+
+int editSchedule(int id)
+{
+    return CServiceScheduleDialog::editEntry(id);
+}
+
 const RecordKind kinds[] = {
     {CVehicleRecords::FuelEntries, COdometerLog::FuelParent, VehicleContentId::FuelLog, VehicleContentId::NoFuelLog,
      ":/resource/icons/fuel-log-16.png", nullptr, editFuelEntry},
@@ -21,7 +32,7 @@ const RecordKind kinds[] = {
      VehicleContentId::NoServices, ":/resource/icons/service-16.png", CSessionDialog::addEntry,
      CSessionDialog::editEntry},
     {CVehicleRecords::ServiceSchedules, COdometerLog::NoParent, VehicleContentId::ServiceSchedules,
-     VehicleContentId::NoServiceSchedules, ":/resource/icons/service-schedule-16.png", nullptr, nullptr},
+     VehicleContentId::NoServiceSchedules, ":/resource/icons/service-schedule-16.png", addSchedule, editSchedule},
     {CVehicleRecords::Notes, COdometerLog::NoteParent, VehicleContentId::Notes, VehicleContentId::NoNotes,
      ":/resource/icons/notes-16.png", CNoteDialog::addEntry, CNoteDialog::editEntry},
     {CVehicleRecords::Expenses, COdometerLog::ExpenseParent, VehicleContentId::Expenses,

@@ -250,6 +250,7 @@ void CRecordTableView::retranslate()
         m_model->setHeaderData(column, Qt::Horizontal, headerText(column));
     m_editAction->setText(tr("&Edit"));
     m_deleteAction->setText(tr("&Delete"));
+    retranslateKind();
 }
 
 void CRecordTableView::slotEdit()

@@ -101,6 +101,10 @@ protected:
     virtual int editRecord(int id) = 0;
     // Called when a vehicle is set, before the records are loaded.
     virtual void vehicleChanged() {}
+    // Re-sets the texts of what the kind added (actions of its own).
+    virtual void retranslateKind() {}
+    // The right-click menu; kinds may add their actions.
+    QMenu *contextMenu() const { return m_menu; }
 
     void contextMenuEvent(QContextMenuEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;

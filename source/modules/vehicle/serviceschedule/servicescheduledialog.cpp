@@ -5,6 +5,7 @@
 #include "utility/clock.h"
 #include "utility/prompt.h"
 #include "utility/utility.h"
+#include "widgets/numberedit.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -17,23 +18,15 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 namespace {
 
-// Captions of invalid fields are named "errorLabel", which the style sheet
-// shows red; the others get their class name back.
-void mark(QWidget *caption, bool invalid, const QString &normalName)
+CNumberEdit *numberEdit(const QString &name, QWidget *parent)
 {
-    caption->setObjectName(invalid ? QStringLiteral("errorLabel") : normalName);
-    caption->setStyleSheet(QString());
-}
-
-QLineEdit *numberEdit(const QString &name, QWidget *parent)
-{
-    auto *edit = new QLineEdit(parent);
+    auto *edit = new CNumberEdit(0, parent);
     edit->setObjectName(name);
-    edit->setMaxLength(12);
     edit->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    edit->setInputMethodHints(Qt::ImhDigitsOnly);
     return edit;
 }
 
@@ -56,7 +49,7 @@ void selectUnit(QComboBox *combo, int unit)
 } // namespace
 
 CServiceScheduleDialog::CServiceScheduleDialog(QWidget *parent)
-    : CDialog(parent)
+    : CEntryDialog(parent)
 {
     setWindowIcon(QIcon(QStringLiteral(":resource/icons/service-schedule-16.png")));
 
@@ -97,12 +90,6 @@ CServiceScheduleDialog::CServiceScheduleDialog(QWidget *parent)
     reminderOrLabel = new QLabel(this);
     reminderDistanceEdit = numberEdit(QStringLiteral("reminderDistanceEdit"), this);
     reminderUnitLabel = new QLabel(this);
-
-    errorText = new QLabel(this);
-    errorText->setObjectName(QStringLiteral("errorLabel"));
-    errorText->setTextFormat(Qt::PlainText);
-    errorText->setWordWrap(true);
-    errorText->hide();
 
     saveButton = new QPushButton(this);
     saveButton->setObjectName(QStringLiteral("saveButton"));
@@ -153,13 +140,12 @@ CServiceScheduleDialog::CServiceScheduleDialog(QWidget *parent)
     page->setContentsMargins(12, 12, 12, 16);
     page->setSpacing(9);
     page->addLayout(grid);
-    page->addWidget(errorText);
+    page->addWidget(reasonLabel());
     page->addStretch();
     page->addLayout(buttons);
 
-    for (QLineEdit *edit : {nameEdit, dueOdometerEdit, repeatCountEdit, repeatDistanceEdit, reminderCountEdit,
-                            reminderDistanceEdit})
-        connect(edit, &QLineEdit::returnPressed, this, &CServiceScheduleDialog::slotNextDlgCtl);
+    moveOnReturn({nameEdit, dueOdometerEdit, repeatCountEdit, repeatDistanceEdit, reminderCountEdit,
+                  reminderDistanceEdit});
     for (QCheckBox *box : {dueDateCheck, dueOdometerCheck, repeatCheck})
         connect(box, &QCheckBox::toggled, this, &CServiceScheduleDialog::slotRepeatEnabled);
     connect(saveButton, &QPushButton::clicked, this, &CServiceScheduleDialog::slotSave);
@@ -174,7 +160,8 @@ int CServiceScheduleDialog::addEntry(int vehicleId)
     if (vehicleId == 0 || CVehicle(vehicleId).id() == 0)
         return 0;
     CServiceScheduleDialog dialog(CMainWindow::instance());
-    return dialog.run(0, vehicleId);
+    dialog.openEntry(0, vehicleId);
+    return dialog.run();
 }
 
 int CServiceScheduleDialog::editEntry(int id)
@@ -185,13 +172,8 @@ int CServiceScheduleDialog::editEntry(int id)
         return 0;
     }
     CServiceScheduleDialog dialog(CMainWindow::instance());
-    return dialog.run(id, 0);
-}
-
-int CServiceScheduleDialog::run(int id, int vehicleId)
-{
-    openEntry(id, vehicleId);
-    return exec() == QDialog::Accepted ? m_savedId : 0;
+    dialog.openEntry(id);
+    return dialog.run();
 }
 
 void CServiceScheduleDialog::openEntry(int id, int vehicleId)
@@ -202,13 +184,15 @@ void CServiceScheduleDialog::openEntry(int id, int vehicleId)
     if (m_schedule.id() == 0)
         m_schedule.setVehicleId(vehicleId);
     m_vehicle = CVehicle(m_schedule.vehicleId());
-    m_savedId = 0;
 
     dueDateEdit->setDisplayFormat(Utility::dateFormat());
     const QDate today = Utility::Clock::today();
     setForm(m_schedule.id() != 0 ? CServiceScheduleForm::fromSchedule(m_schedule, m_vehicle, today)
                                  : CServiceScheduleForm::forNew(m_vehicle, today));
-    markInvalid(CServiceScheduleForm::NoField, QString());
+    beginChecks();
+    for (QWidget *caption : {static_cast<QWidget *>(nameLabel), static_cast<QWidget *>(dueLabel),
+                             static_cast<QWidget *>(repeatCheck), static_cast<QWidget *>(reminderLabel)})
+        markField(caption, false);
     retranslate();
     nameEdit->setFocus();
 }
@@ -268,58 +252,40 @@ void CServiceScheduleDialog::slotRepeatEnabled()
     repeatUnitLabel->setEnabled(repeat && byOdometer);
 }
 
-void CServiceScheduleDialog::slotNextDlgCtl()
-{
-    focusNextChild();
-}
-
-void CServiceScheduleDialog::markInvalid(int fields, const QString &reason)
-{
-    using Form = CServiceScheduleForm;
-    const QString label = QStringLiteral("QLabel");
-    mark(nameLabel, fields & Form::Name, label);
-    mark(dueLabel, fields & (Form::Due | Form::DueOdometer), label);
-    mark(reminderLabel, fields & (Form::ReminderCount | Form::ReminderDistance), label);
-    mark(repeatCheck, fields & (Form::Repeat | Form::RepeatCount | Form::RepeatDistance), QStringLiteral("QCheckBox"));
-    errorText->setText(reason);
-    errorText->setVisible(!reason.isEmpty());
-}
-
 void CServiceScheduleDialog::slotSave()
 {
-    const CServiceScheduleForm current = form();
-    QString reason;
-    const CServiceScheduleForm::Fields invalid = current.invalidFields(&reason);
-    markInvalid(int(invalid), reason);
-    if (invalid != CServiceScheduleForm::NoField) {
-        using Form = CServiceScheduleForm;
-        const std::pair<Form::Field, QWidget *> focus[] = {
-            {Form::Name, nameEdit},
-            {Form::Due, dueDateCheck},
-            {Form::DueOdometer, dueOdometerEdit},
-            {Form::RepeatCount, repeatCountEdit},
-            {Form::RepeatDistance, repeatDistanceEdit},
-            {Form::Repeat, repeatCheck},
-            {Form::ReminderCount, reminderCountEdit},
-            {Form::ReminderDistance, reminderDistanceEdit},
-        };
-        for (const auto &[field, widget] : focus) {
-            if (invalid & field) {
-                widget->setFocus();
-                break;
-            }
-        }
-        return;
+    using Form = CServiceScheduleForm;
+    const Form current = form();
+    QMap<Form::Field, QString> reasons;
+    current.invalidFields(&reasons);
+
+    // One caption per row: the row's first refused field takes the focus.
+    struct Row
+    {
+        QWidget *caption;
+        std::initializer_list<std::pair<Form::Field, QWidget *>> fields;
+    };
+    const Row rows[] = {
+        {nameLabel, {{Form::Name, nameEdit}}},
+        {dueLabel, {{Form::Due, dueDateCheck}, {Form::DueOdometer, dueOdometerEdit}}},
+        {repeatCheck,
+         {{Form::Repeat, repeatCheck}, {Form::RepeatCount, repeatCountEdit}, {Form::RepeatDistance, repeatDistanceEdit}}},
+        {reminderLabel, {{Form::ReminderCount, reminderCountEdit}, {Form::ReminderDistance, reminderDistanceEdit}}},
+    };
+    beginChecks();
+    for (const Row &row : rows) {
+        auto refused = std::find_if(row.fields.begin(), row.fields.end(),
+                                    [&](const auto &field) { return reasons.contains(field.first); });
+        if (refused == row.fields.end())
+            check(row.caption, row.fields.begin()->second, true);
+        else
+            check(row.caption, refused->second, false, reasons.value(refused->first));
     }
+    if (!checksPassed())
+        return;
 
     QString error;
-    const int id = current.save(m_schedule, &error);
-    if (id == 0) {
-        Utility::Prompt::critical(this, windowTitle(), error);
-        return;
-    }
-    m_savedId = id;
-    accept();
+    finishSave(current.save(m_schedule, &error), error);
 }
 
 void CServiceScheduleDialog::retranslate()

@@ -2,8 +2,9 @@
 
 #include "database/serviceschedule.h"
 #include "database/vehicle.h"
-#include "widgets/dialog.h"
+#include "widgets/entrydialog.h"
 
+class CNumberEdit;
 class CServiceScheduleForm;
 class QCheckBox;
 class QComboBox;
@@ -18,7 +19,7 @@ class QPushButton;
 // reminder and repeat fields of a kind not chosen are disabled. Save checks
 // the form (CServiceScheduleForm), marks the captions of what is wrong with
 // the reason below, and stores the schedule in one transaction.
-class CServiceScheduleDialog : public CDialog
+class CServiceScheduleDialog : public CEntryDialog
 {
     Q_OBJECT
 
@@ -35,8 +36,6 @@ public:
     void openEntry(int id, int vehicleId = 0);
     // The form as the fields hold it.
     CServiceScheduleForm form() const;
-    // The id the last successful save returned, 0 before.
-    int savedId() const { return m_savedId; }
 
     void retranslate();
 
@@ -45,16 +44,12 @@ public slots:
     // Enables the reminder and repeat fields that the due choice and the
     // repeat box allow.
     void slotRepeatEnabled();
-    void slotNextDlgCtl();
 
 private:
-    int run(int id, int vehicleId);
     void setForm(const CServiceScheduleForm &form);
-    void markInvalid(int fields, const QString &reason);
 
     CVehicle m_vehicle;
     CServiceSchedule m_schedule;
-    int m_savedId = 0;
 
     QLabel *nameLabel = nullptr;
     QLineEdit *nameEdit = nullptr;
@@ -65,21 +60,20 @@ private:
     QDateEdit *dueDateEdit = nullptr;
     QLabel *dueOrLabel = nullptr;
     QCheckBox *dueOdometerCheck = nullptr;
-    QLineEdit *dueOdometerEdit = nullptr;
+    CNumberEdit *dueOdometerEdit = nullptr;
     QLabel *dueUnitLabel = nullptr;
     QCheckBox *repeatCheck = nullptr;
-    QLineEdit *repeatCountEdit = nullptr;
+    CNumberEdit *repeatCountEdit = nullptr;
     QComboBox *repeatUnitCombo = nullptr;
     QLabel *repeatOrLabel = nullptr;
-    QLineEdit *repeatDistanceEdit = nullptr;
+    CNumberEdit *repeatDistanceEdit = nullptr;
     QLabel *repeatUnitLabel = nullptr;
     QLabel *reminderLabel = nullptr;
-    QLineEdit *reminderCountEdit = nullptr;
+    CNumberEdit *reminderCountEdit = nullptr;
     QComboBox *reminderUnitCombo = nullptr;
     QLabel *reminderOrLabel = nullptr;
-    QLineEdit *reminderDistanceEdit = nullptr;
+    CNumberEdit *reminderDistanceEdit = nullptr;
     QLabel *reminderUnitLabel = nullptr;
-    QLabel *errorText = nullptr;
     QPushButton *saveButton = nullptr;
     QPushButton *cancelButton = nullptr;
 };

@@ -8,16 +8,6 @@
 
 namespace {
 
-// A whole number from 0 up, or nothing with the reason, which names the field.
-std::optional<int> whole(const QString &text, QString *reason, const QString &what)
-{
-    QString why;
-    const std::optional<int> value = NumberText::whole(text, &why);
-    if (!value && reason)
-        *reason = QStringLiteral("%1: %2").arg(what, why);
-    return value;
-}
-
 // The value of a field that passed the checks.
 int number(const QString &text)
 {
@@ -88,67 +78,64 @@ CServiceScheduleForm CServiceScheduleForm::fromSchedule(const CServiceSchedule &
     return form;
 }
 
-CServiceScheduleForm::Fields CServiceScheduleForm::invalidFields(QString *reason) const
+CServiceScheduleForm::Fields CServiceScheduleForm::invalidFields(QMap<Field, QString> *reasons) const
 {
     Fields invalid;
-    QString first;
     auto refuse = [&](Field field, const QString &why) {
         invalid |= field;
-        if (first.isEmpty())
-            first = why;
+        if (reasons && !reasons->contains(field))
+            reasons->insert(field, why);
     };
 
     if (blank(name))
-        refuse(Name, tr("Enter a name for the schedule."));
+        refuse(Name, tr("Enter a name for the schedule"));
     if (!dueByDate && !dueByOdometer)
-        refuse(Due, tr("Choose when the schedule falls due: by date, by odometer or both."));
+        refuse(Due, tr("Choose when the schedule falls due: by date, by odometer or both"));
     else if (dueByDate && !dueDate.isValid())
-        refuse(Due, tr("Enter the date at which the schedule falls due."));
+        refuse(Due, tr("Enter the date at which the schedule falls due"));
 
     QString why;
     std::optional<int> due;
     if (dueByOdometer) {
-        due = whole(dueOdometer, &why, tr("Next due odometer"));
+        due = NumberText::whole(dueOdometer, &why);
         if (!due)
             refuse(DueOdometer, why);
     }
-    if (dueByDate && !blank(reminderCount) && !whole(reminderCount, &why, tr("Reminder")))
+    if (dueByDate && !blank(reminderCount) && !NumberText::whole(reminderCount, &why))
         refuse(ReminderCount, why);
     if (dueByOdometer && !blank(reminderDistance)) {
-        const std::optional<int> distance = whole(reminderDistance, &why, tr("Reminder distance"));
+        const std::optional<int> distance = NumberText::whole(reminderDistance, &why);
         if (!distance)
             refuse(ReminderDistance, why);
         else if (due && *distance > *due)
-            refuse(ReminderDistance, tr("The reminder distance is larger than the due odometer."));
+            refuse(ReminderDistance, tr("The reminder distance is larger than the due odometer"));
     }
 
     if (repeat) {
         const bool byCount = dueByDate && !blank(repeatCount);
         const bool byDistance = dueByOdometer && !blank(repeatDistance);
         if (!byCount && !byDistance)
-            refuse(Repeat, tr("Enter how often the schedule repeats."));
+            refuse(Repeat, tr("Enter how often the schedule repeats"));
         if (byCount) {
-            const std::optional<int> count = whole(repeatCount, &why, tr("Repeat"));
+            const std::optional<int> count = NumberText::whole(repeatCount, &why);
             if (!count || *count == 0)
-                refuse(RepeatCount, count ? tr("A schedule can't repeat every 0 units.") : why);
+                refuse(RepeatCount, count ? tr("A schedule can't repeat every 0") : why);
         }
         if (byDistance) {
-            const std::optional<int> distance = whole(repeatDistance, &why, tr("Repeat distance"));
+            const std::optional<int> distance = NumberText::whole(repeatDistance, &why);
             if (!distance || *distance == 0)
-                refuse(RepeatDistance, distance ? tr("A schedule can't repeat every 0 units.") : why);
+                refuse(RepeatDistance, distance ? tr("A schedule can't repeat every 0") : why);
         }
     }
-    if (reason)
-        *reason = first;
     return invalid;
 }
 
 int CServiceScheduleForm::save(CServiceSchedule &schedule, QString *error) const
 {
-    QString reason;
-    if (invalidFields(&reason) != NoField) {
+    QMap<Field, QString> reasons;
+    if (invalidFields(&reasons) != NoField) {
         if (error)
-            *error = reason;
+            *error = reasons.first();
         return 0;
     }
 

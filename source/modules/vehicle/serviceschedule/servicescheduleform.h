@@ -5,6 +5,7 @@
 #include <QCoreApplication>
 #include <QDate>
 #include <QFlags>
+#include <QMap>
 #include <QString>
 
 class CServiceSchedule;
@@ -46,9 +47,9 @@ public:
     static CServiceScheduleForm fromSchedule(const CServiceSchedule &schedule, const CVehicle &vehicle,
                                              const QDate &today);
 
-    // The fields that keep the form from being saved, with the first one's
-    // reason in `reason`.
-    Fields invalidFields(QString *reason = nullptr) const;
+    // The fields that keep the form from being saved, each with its reason
+    // in `reasons`.
+    Fields invalidFields(QMap<Field, QString> *reasons = nullptr) const;
     // Writes a valid form into `schedule` (its vehicle id set by the caller)
     // and saves it in one transaction. Kinds that are not chosen get their
     // type bit cleared and keep their stored values. Returns the schedule id,
