@@ -11,26 +11,7 @@
 #include "modules/vehicle/vehicledetails/vehiclereport/vehiclefuelreportcontent.h"
 #include "modules/vehicle/vehicleinfocontent.h"
 
-#include <QCoreApplication>
 #include <QStackedLayout>
-
-namespace {
-
-class VehicleContentPages
-{
-    Q_DECLARE_TR_FUNCTIONS(CVehicleContentWidget)
-
-public:
-    // A page whose content comes later: it carries its title only.
-    static CVehicleContent *placeholder(const QString &title, QWidget *parent)
-    {
-        auto *page = new CVehicleContent(parent);
-        page->setTitle(title);
-        return page;
-    }
-};
-
-} // namespace
 
 CVehicleContentWidget::CVehicleContentWidget(QWidget *parent) : QWidget(parent), m_stack(new QStackedLayout(this))
 {
@@ -46,7 +27,6 @@ CVehicleContentWidget::CVehicleContentWidget(QWidget *parent) : QWidget(parent),
 
 CVehicleContent *CVehicleContentWidget::createPage(int id, QWidget *parent)
 {
-    using Pages = VehicleContentPages;
     switch (id) {
     case VehicleContentId::Info:
         return new CVehicleInfoContent(parent);
