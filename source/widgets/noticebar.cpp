@@ -15,8 +15,9 @@ CNoticeBar::CNoticeBar(QWidget *parent)
 {
     setObjectName(QStringLiteral("noticeBar"));
     setFrameShape(QFrame::StyledPanel);
-    setStyleSheet(QStringLiteral("#noticeBar {background:#FFF6D5; border:1px solid #E5C76B;}"
-                                 "#noticeBar QLabel {background:transparent; border:none;}"));
+    // By class, so that an owner may name the bar after its use.
+    setStyleSheet(QStringLiteral("CNoticeBar {background:#FFF6D5; border:1px solid #E5C76B;}"
+                                 "CNoticeBar QLabel {background:transparent; border:none;}"));
     setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Maximum);
 
     m_title->setTextFormat(Qt::PlainText);
