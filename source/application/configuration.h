@@ -14,65 +14,73 @@ class QSettings;
 // are case-sensitive and stored exactly as written here.
 namespace Config {
 
+// A key from a string literal, its length taken from the array so that the
+// constant is a compile-time one with every compiler.
+template<int N>
+constexpr QLatin1String literal(const char (&text)[N])
+{
+    return QLatin1String(text, N - 1);
+}
+
 namespace Group {
-constexpr QLatin1String Main("main");
-constexpr QLatin1String MainWindow("MainWindow");
-constexpr QLatin1String DefaultBehavior("DefaultBehavior");
-constexpr QLatin1String VehicleContentLook("VehicleContentLook");
-constexpr QLatin1String ExpenseColumns("ExpenseColumns");
-constexpr QLatin1String FuelLogColumns("FuelLogColumns");
-constexpr QLatin1String OdometerLogColumns("OdometerLogColumns");
-constexpr QLatin1String NoteColumns("NoteColumns");
-constexpr QLatin1String SessionColumns("SessionColumns");
-constexpr QLatin1String ServiceScheduleTableColumns("ServiceScheduleTableColumns");
-constexpr QLatin1String Reports("reports");
-constexpr QLatin1String PrintPreviewDialog("PrintPreviewDialog");
-constexpr QLatin1String Updater("Updater");
-constexpr QLatin1String Backup("Backup");
-constexpr QLatin1String ScheduleReminders("ScheduleReminders");
+constexpr QLatin1String Main = literal("main");
+constexpr QLatin1String MainWindow = literal("MainWindow");
+constexpr QLatin1String DefaultBehavior = literal("DefaultBehavior");
+constexpr QLatin1String VehicleContentLook = literal("VehicleContentLook");
+constexpr QLatin1String ExpenseColumns = literal("ExpenseColumns");
+constexpr QLatin1String FuelLogColumns = literal("FuelLogColumns");
+constexpr QLatin1String OdometerLogColumns = literal("OdometerLogColumns");
+constexpr QLatin1String NoteColumns = literal("NoteColumns");
+constexpr QLatin1String SessionColumns = literal("SessionColumns");
+constexpr QLatin1String ServiceScheduleTableColumns = literal("ServiceScheduleTableColumns");
+constexpr QLatin1String Reports = literal("reports");
+constexpr QLatin1String PrintPreviewDialog = literal("PrintPreviewDialog");
+constexpr QLatin1String Updater = literal("Updater");
+constexpr QLatin1String Backup = literal("Backup");
+constexpr QLatin1String ScheduleReminders = literal("ScheduleReminders");
 } // namespace Group
 
 namespace Key {
 // "main"
-constexpr QLatin1String DateFormat("DateFormat");
-constexpr QLatin1String TimeFormat("TimeFormat");
-constexpr QLatin1String PdfDirectoryPath("PdfDirectoryPath");
+constexpr QLatin1String DateFormat = literal("DateFormat");
+constexpr QLatin1String TimeFormat = literal("TimeFormat");
+constexpr QLatin1String PdfDirectoryPath = literal("PdfDirectoryPath");
 // "MainWindow" (byte arrays from saveGeometry / QSplitter::saveState, and a bool)
-constexpr QLatin1String Geometry("geometry");
-constexpr QLatin1String ContentSplitterSizes("contentSplitterSizes");
-constexpr QLatin1String WindowMaximized("windowMaximized");
+constexpr QLatin1String Geometry = literal("geometry");
+constexpr QLatin1String ContentSplitterSizes = literal("contentSplitterSizes");
+constexpr QLatin1String WindowMaximized = literal("windowMaximized");
 // "DefaultBehavior"
-constexpr QLatin1String ShowTrayIcon("ShowTrayIcon");
+constexpr QLatin1String ShowTrayIcon = literal("ShowTrayIcon");
 // "VehicleContentLook"
-constexpr QLatin1String VehicleSplitterSizes("vehicleSplitterSizes");
-constexpr QLatin1String ExpenseSplitterSizes("expenseSplitterSizes");
-constexpr QLatin1String NoteSplitterSizes("noteSplitterSizes");
-constexpr QLatin1String ServiceSplitterSizes("serviceSplitterSizes");
+constexpr QLatin1String VehicleSplitterSizes = literal("vehicleSplitterSizes");
+constexpr QLatin1String ExpenseSplitterSizes = literal("expenseSplitterSizes");
+constexpr QLatin1String NoteSplitterSizes = literal("noteSplitterSizes");
+constexpr QLatin1String ServiceSplitterSizes = literal("serviceSplitterSizes");
 // "reports": a page prefix followed directly by one of the fields
-constexpr QLatin1String VehicleCostReport("vehicleCostReport");
-constexpr QLatin1String VehicleFuelReport("vehicleFuelReport");
-constexpr QLatin1String PeriodType("PeriodType");
-constexpr QLatin1String StartDate("StartDate");
-constexpr QLatin1String EndDate("EndDate");
+constexpr QLatin1String VehicleCostReport = literal("vehicleCostReport");
+constexpr QLatin1String VehicleFuelReport = literal("vehicleFuelReport");
+constexpr QLatin1String PeriodType = literal("PeriodType");
+constexpr QLatin1String StartDate = literal("StartDate");
+constexpr QLatin1String EndDate = literal("EndDate");
 // "PrintPreviewDialog"
-constexpr QLatin1String Width("Width");
-constexpr QLatin1String Height("Height");
-constexpr QLatin1String Left("Left");
-constexpr QLatin1String Top("Top");
+constexpr QLatin1String Width = literal("Width");
+constexpr QLatin1String Height = literal("Height");
+constexpr QLatin1String Left = literal("Left");
+constexpr QLatin1String Top = literal("Top");
 // "Updater"
-constexpr QLatin1String LatestVersion("LatestVersion");
-constexpr QLatin1String LastCheck("LastCheck");
-constexpr QLatin1String AutocheckPeriod("AutocheckPeriod");
-constexpr QLatin1String AutocheckEnabled("AutocheckEnabled");
-constexpr QLatin1String VersionCheckOnAppStart("VersionCheckOnAppStart");
+constexpr QLatin1String LatestVersion = literal("LatestVersion");
+constexpr QLatin1String LastCheck = literal("LastCheck");
+constexpr QLatin1String AutocheckPeriod = literal("AutocheckPeriod");
+constexpr QLatin1String AutocheckEnabled = literal("AutocheckEnabled");
+constexpr QLatin1String VersionCheckOnAppStart = literal("VersionCheckOnAppStart");
 // Base address of the update server; the built-in one when missing.
-constexpr QLatin1String ServerUrl("ServerUrl");
+constexpr QLatin1String ServerUrl = literal("ServerUrl");
 // "Backup": how many automatic copies are kept
-constexpr QLatin1String DailyCopies("DailyCopies");
-constexpr QLatin1String WeeklyCopies("WeeklyCopies");
+constexpr QLatin1String DailyCopies = literal("DailyCopies");
+constexpr QLatin1String WeeklyCopies = literal("WeeklyCopies");
 // "ScheduleReminders" (dates "yyyy-MM-dd")
-constexpr QLatin1String LastNotified("LastNotified");
-constexpr QLatin1String DismissedOn("DismissedOn");
+constexpr QLatin1String LastNotified = literal("LastNotified");
+constexpr QLatin1String DismissedOn = literal("DismissedOn");
 
 // "column%1" in the *Columns groups.
 QString column(int index);
@@ -81,12 +89,12 @@ QString report(QLatin1String page, QLatin1String field);
 } // namespace Key
 
 namespace Default {
-constexpr QLatin1String DateFormat("MMMM dd yyyy");
-constexpr QLatin1String TimeFormat("hh:mm");
+constexpr QLatin1String DateFormat = literal("MMMM dd yyyy");
+constexpr QLatin1String TimeFormat = literal("hh:mm");
 constexpr bool WindowMaximized = false;
 constexpr bool ShowTrayIcon = false;
 // "yyyy-MM-dd hh:mm:ss"
-constexpr QLatin1String LastCheck("2013-11-01 00:00:00");
+constexpr QLatin1String LastCheck = literal("2013-11-01 00:00:00");
 constexpr int AutocheckPeriod = 2;
 constexpr int AutocheckEnabled = 1;
 constexpr int VersionCheckOnAppStart = 1;

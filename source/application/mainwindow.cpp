@@ -12,6 +12,7 @@
 #include "widgets/bigtoolbutton.h"
 
 #include <QCoreApplication>
+#include <QDataStream>
 #include <QEvent>
 #include <QGuiApplication>
 #include <QScreen>
@@ -126,21 +127,44 @@ QRect CMainWindow::clampToScreen(const QRect &window, const QSize &screen)
     return result;
 }
 
+QPoint CMainWindow::storedFramePosition(const QByteArray &geometry)
+{
+    // The blob starts with a magic number, a major and a minor version and
+    // the frame rectangle, in every version Qt 5 writes.
+    QDataStream stream(geometry);
+    stream.setVersion(QDataStream::Qt_4_0);
+    quint32 magic = 0;
+    quint16 major = 0;
+    quint16 minor = 0;
+    QRect frame;
+    stream >> magic >> major >> minor >> frame;
+    if (magic != 0x1D9D0CB || major < 1 || stream.status() != QDataStream::Ok || !frame.isValid())
+        return QPoint();
+    return frame.topLeft();
+}
+
 void CMainWindow::slotSystemInitialized()
 {
     CConfiguration *config = CConfiguration::instance();
     config->setGroup(Config::Group::MainWindow);
     m_contentSplitter->restoreState(config->value(Config::Key::ContentSplitterSizes).toByteArray());
-    restoreGeometry(config->value(Config::Key::Geometry).toByteArray());
+    const QByteArray geometry = config->value(Config::Key::Geometry).toByteArray();
+    const bool restored = restoreGeometry(geometry);
 
     const QScreen *screen = QGuiApplication::primaryScreen();
     if (!screen)
         return;
-    const QRect current(pos(), size());
+    QRect current(pos(), size());
+    // restoreGeometry() places the client area at least a guessed title bar
+    // height below the screen's top, so a frameless window, or one whose
+    // window manager places the frame there, would creep down at every start.
+    // Moving the frame to where it was keeps the window in place.
+    if (restored && !isMaximized())
+        current.moveTopLeft(storedFramePosition(geometry));
     const QRect wanted = clampToScreen(current, screen->size());
-    if (wanted.size() != current.size())
+    if (wanted.size() != size())
         resize(wanted.size());
-    if (wanted.topLeft() != current.topLeft())
+    if (wanted.topLeft() != pos())
         move(wanted.topLeft());
 }
 

@@ -38,6 +38,9 @@ public:
     // The window rectangle after the start-up rules: a dimension larger than
     // the screen becomes 70 % of it; a negative left or top edge is centred.
     static QRect clampToScreen(const QRect &window, const QSize &screen);
+    // The top-left corner of the window frame in a saveGeometry() blob, or a
+    // null point when the blob cannot be read.
+    static QPoint storedFramePosition(const QByteArray &geometry);
 
     // Re-sets every text of the window, its components and modules.
     virtual void retranslate();

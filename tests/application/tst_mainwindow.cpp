@@ -270,6 +270,29 @@ private slots:
         QTRY_COMPARE(window->size(), normal);
     }
 
+    void windowComesBackWhereItWas_data()
+    {
+        QTest::addColumn<QPoint>("position");
+        QTest::newRow("top-left corner") << QPoint(0, 0);
+        QTest::newRow("elsewhere") << QPoint(37, 11);
+    }
+
+    void windowComesBackWhereItWas()
+    {
+        QFETCH(QPoint, position);
+        for (int start = 0; start < 3; ++start) {
+            build();
+            if (start == 0)
+                window->move(position);
+            window->show();
+            QVERIFY(QTest::qWaitForWindowExposed(window));
+            QCOMPARE(window->pos(), position);
+            window->slotAppClose();
+            delete window;
+            window = nullptr;
+        }
+    }
+
     void splitterStateSurvivesRestart()
     {
         const auto showWithSidebar = [this] {
