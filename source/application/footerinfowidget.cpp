@@ -1,5 +1,7 @@
 #include "application/footerinfowidget.h"
 
+#include "widgets/elidedlabel.h"
+
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QVBoxLayout>
@@ -15,8 +17,8 @@ void setLabelText(QLabel *label, const QString &text)
 } // namespace
 
 CFooterInfoWidget::CFooterInfoWidget(QWidget *parent)
-    : QWidget(parent), m_iconLabel(new QLabel(this)), m_titleLabel(new QLabel(this)),
-      m_subtitleLabel(new QLabel(this)), m_rightLayout(new QHBoxLayout)
+    : QWidget(parent), m_iconLabel(new QLabel(this)), m_titleLabel(new CElidedLabel(this)),
+      m_subtitleLabel(new CElidedLabel(this)), m_rightLayout(new QHBoxLayout)
 {
     QFont titleFont(QStringLiteral("Segoe UI"), 10);
     titleFont.setBold(false);
@@ -45,7 +47,7 @@ CFooterInfoWidget::CFooterInfoWidget(QWidget *parent)
     row->addLayout(m_rightLayout);
 
     setFixedHeight(50);
-    setSizePolicy(QSizePolicy::Minimum, QSizePolicy::Maximum);
+    setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Maximum);
 }
 
 void CFooterInfoWidget::setTitle(const QString &text)

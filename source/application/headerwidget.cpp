@@ -2,6 +2,7 @@
 
 #include "application/mainwindow.h"
 #include "application/modulecontainer.h"
+#include "widgets/elidedlabel.h"
 #include "widgets/separatorwidget.h"
 
 #include <QHBoxLayout>
@@ -21,7 +22,7 @@ void setLabelText(QLabel *label, const QString &text)
 
 CHeaderWidget::CHeaderWidget(QWidget *parent)
     : CWidgetWithBackground(parent), m_homeButton(new QToolButton(this)), m_iconLabel(new QLabel(this)),
-      m_titleLabel(new QLabel(this)), m_subtitleLabel(new QLabel(this)), m_rightLayout(new QHBoxLayout)
+      m_titleLabel(new CElidedLabel(this)), m_subtitleLabel(new CElidedLabel(this)), m_rightLayout(new QHBoxLayout)
 {
     m_homeButton->setAutoRaise(true);
     m_homeButton->setFixedHeight(56);

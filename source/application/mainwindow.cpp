@@ -21,6 +21,8 @@
 
 namespace {
 CMainWindow *mainWindow = nullptr;
+// The size of a first start, where the screen allows it: every page fits.
+constexpr QSize DefaultSize(1024, 700);
 const QString BarStyleSheet = QStringLiteral("QWidget {margin:0px;padding:0px;}");
 } // namespace
 
@@ -161,6 +163,8 @@ void CMainWindow::slotSystemInitialized()
     // Moving the frame to where it was keeps the window in place.
     if (restored && !isMaximized())
         current.moveTopLeft(storedFramePosition(geometry));
+    else if (!restored)
+        current.setSize(DefaultSize.boundedTo(screen->availableSize()).expandedTo(minimumSizeHint()));
     const QRect wanted = clampToScreen(current, screen->size());
     if (wanted.size() != size())
         resize(wanted.size());

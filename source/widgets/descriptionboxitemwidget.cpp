@@ -16,9 +16,10 @@ CDescriptionBoxItemWidget::CDescriptionBoxItemWidget(QWidget *parent)
     headingFont.setPixelSize(12);
     headingLabel->setFont(headingFont);
 
-    // Lines break only where the text says so.
+    // Lines break where the text says so, and also where a narrow window
+    // would otherwise cut them or force the window wider than the screen.
     textLabel->setTextFormat(Qt::RichText);
-    textLabel->setWordWrap(false);
+    textLabel->setWordWrap(true);
 
     auto *row = new QHBoxLayout(this);
     row->setContentsMargins(0, 0, 0, 0);

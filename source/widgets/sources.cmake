@@ -4,6 +4,7 @@ list(APPEND GARVO_GUI_SOURCES
     ${GARVO_AREA_DIR}/descriptionboxitemwidget.cpp
     ${GARVO_AREA_DIR}/descriptionboxwidget.cpp
     ${GARVO_AREA_DIR}/dialog.cpp
+    ${GARVO_AREA_DIR}/elidedlabel.cpp
     ${GARVO_AREA_DIR}/entrydialog.cpp
     ${GARVO_AREA_DIR}/gallerywidget.cpp
     ${GARVO_AREA_DIR}/groupbox.cpp

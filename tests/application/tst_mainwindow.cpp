@@ -9,6 +9,7 @@
 #include "application/modulecontainer.h"
 #include "application/sidebar.h"
 #include "application/toolbar.h"
+#include "application/toolbarwidget.h"
 #include "application/trayicon.h"
 #include "database/database.h"
 #include "utility/prompt.h"
@@ -291,6 +292,20 @@ private slots:
             delete window;
             window = nullptr;
         }
+    }
+
+    void everyPageFitsTheSmallestSupportedWindow()
+    {
+        build();
+        // Long summaries side by side, as a dual-fuel vehicle's fuel log shows them.
+        for (int i = 0; i < 2; ++i) {
+            auto *footer = new CFooterInfoWidget;
+            footer->setTitle(QString(60, QLatin1Char('W')));
+            footer->setSubtitle(QString(120, QLatin1Char('W')));
+            window->footerBar()->addWidget(footer);
+        }
+        // The module container holds every page, shown or not.
+        QVERIFY2(window->minimumSizeHint().width() <= 1024, qPrintable(QString::number(window->minimumSizeHint().width())));
     }
 
     void splitterStateSurvivesRestart()
