@@ -3,13 +3,9 @@
 #include "widgets/bigtoolbutton.h"
 #include "widgets/descriptionboxitemwidget.h"
 #include "widgets/descriptionboxwidget.h"
-#include "widgets/dialog.h"
 #include "widgets/gallerywidget.h"
-#include "widgets/groupbox.h"
-#include "widgets/separatorwidget.h"
 #include "widgets/widgetwithbackground.h"
 
-#include <QLabel>
 #include <QLayout>
 
 namespace {
@@ -125,20 +121,6 @@ private slots:
             QVERIFY(pixel(widget, notRed) != QColor(Qt::red));
     }
 
-    void backgroundSetters()
-    {
-        CWidgetWithBackground widget;
-        widget.setBackgroundMode(CWidgetWithBackground::BackgroundTiled);
-        widget.setBackgroundOffset(3, -4);
-        QCOMPARE(widget.backgroundMode(), int(CWidgetWithBackground::BackgroundOffset));
-
-        widget.setBackgroundImage(QStringLiteral(":resource/icons/add-16.png"));
-        QCOMPARE(widget.background().size(), QSize(16, 16));
-        // A later missing file drops the earlier picture too.
-        widget.setBackgroundImage(QStringLiteral(":resource/icons/no-such-picture.png"));
-        QVERIFY(widget.background().isNull());
-    }
-
     void galleryGrid_data()
     {
         QTest::addColumn<int>("width");
@@ -210,49 +192,6 @@ private slots:
         QCOMPARE(gallery.selectedImage(), paths.at(expected));
     }
 
-    void gallerySelectionByPath()
-    {
-        GalleryWidget gallery;
-        QCOMPARE(gallery.selectedImage(), QString());
-
-        const QStringList paths{QStringLiteral(":resource/icons/vehicle-car-256.png"),
-                                QStringLiteral(":resource/icons/vehicle-bus-256.png"),
-                                QStringLiteral(":resource/icons/vehicle-car-256.png"),
-                                QStringLiteral(":resource/icons/vehicle-boat-256.png")};
-        gallery.setImages(paths);
-        QCOMPARE(gallery.selectedImage(), paths.at(0));
-
-        gallery.selectImage(paths.at(0));
-        QCOMPARE(gallery.selectedIndex(), 2); // the last duplicate wins
-
-        gallery.selectImage(QStringLiteral(":resource/icons/VEHICLE-BUS-256.png"));
-        QCOMPARE(gallery.selectedIndex(), 2); // no match, case-sensitive
-
-        gallery.setImages(paths.mid(1));
-        QCOMPARE(gallery.selectedIndex(), 2); // new pictures keep the index
-        QCOMPARE(gallery.selectedImage(), paths.at(3));
-        gallery.setImages(paths.mid(0, 2));
-        QCOMPARE(gallery.selectedImage(), QString()); // index beyond the shorter list
-    }
-
-    void galleryFramesTheSelectedCell()
-    {
-        GalleryWidget gallery;
-        gallery.resize(300, 100);
-        const QStringList paths = vehiclePictures(6);
-        gallery.setImages(paths);
-        gallery.selectImage(paths.at(5)); // second row, second column
-        gallery.show();
-
-        const QImage shot = gallery.grab().toImage();
-        const int x = 36 + 59;
-        const int y = 9 + 59;
-        const QColor frame(QStringLiteral("#1D1D1B"));
-        QCOMPARE(shot.pixelColor(x, y + 25), frame);
-        QCOMPARE(shot.pixelColor(x + 50, y + 25), frame);
-        QVERIFY(shot.pixelColor(36, 9 + 25) != frame); // unselected cell
-    }
-
     void descriptionBoxKeepsOrderAboveStretch()
     {
         CDescriptionBoxWidget box;
@@ -280,54 +219,6 @@ private slots:
         QVERIFY(!items.at(0)->hasIcon());
         QVERIFY(items.at(2)->hasIcon());
         QVERIFY(!items.at(3)->hasIcon());
-    }
-
-    void groupBoxTitleShowsAndHides()
-    {
-        CGroupBox box;
-        auto *title = box.findChild<QLabel *>();
-        QVERIFY(title);
-        QVERIFY(title->isHidden());
-        QVERIFY(title->font().bold());
-
-        box.setTitle(QStringLiteral("Fuel"));
-        QVERIFY(!title->isHidden());
-        QCOMPARE(box.title(), QStringLiteral("Fuel"));
-        box.setTitle(QString());
-        QVERIFY(title->isHidden());
-        box.setTitle(QStringLiteral("Currency"));
-        QVERIFY(!title->isHidden());
-    }
-
-    void separatorLines()
-    {
-        CSeparatorWidget horizontal;
-        horizontal.resize(200, 3);
-        QCOMPARE(horizontal.height(), 3);
-        QCOMPARE(pixel(horizontal, QPoint(100, 2)), QColor(214, 229, 245));
-        QVERIFY(pixel(horizontal, QPoint(100, 1)) != QColor(214, 229, 245));
-
-        CSeparatorWidget vertical(0);
-        vertical.resize(1, 40);
-        QCOMPARE(vertical.width(), 1);
-        QCOMPARE(pixel(vertical, QPoint(0, 20)), QColor(205, 218, 234));
-    }
-
-    void dialogFooterTilesAlongBottom()
-    {
-        const QImage footer(QStringLiteral(":resource/windows/dialog-background-footer.png"));
-        QVERIFY(!footer.isNull());
-        CDialog dialog(nullptr, Qt::WindowTitleHint | Qt::WindowSystemMenuHint);
-        dialog.resize(footer.width() * 5 + 3, 200);
-        const QImage shot = dialog.grab().toImage();
-
-        QCOMPARE(shot.pixelColor(5, 5), QColor(252, 252, 252));
-        for (int x : {0, footer.width() * 2 + 1, dialog.width() - 1}) {
-            for (int row : {0, footer.height() - 1}) {
-                const int y = dialog.height() - footer.height() + row;
-                QCOMPARE(shot.pixelColor(x, y), footer.pixelColor(x % footer.width(), row));
-            }
-        }
     }
 
     void bigToolButtonActivatesItsModule()
