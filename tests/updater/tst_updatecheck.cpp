@@ -6,6 +6,7 @@
 #include "utility/prompt.h"
 #include "utility/utility.h"
 
+#include <QDialog>
 #include <QElapsedTimer>
 #include <QTimer>
 
@@ -235,6 +236,24 @@ private slots:
         QVERIFY(!updater.checkForUpdates(false));
         QVERIFY2(matches(shownTexts(), {connectionError + "<br/><br/>Only secure (https) addresses are used: …"}),
                  qPrintable(shownTexts().join('|')));
+    }
+
+    void silentCheckWaitsForAnOpenModalWindow()
+    {
+        server->setReply(versionPath, 200, versionReply("2.2"));
+        Prompt::queueAnswer(QMessageBox::No);
+        CheckingUpdater updater;
+        QDialog setup;
+        setup.setWindowModality(Qt::ApplicationModal);
+        setup.show();
+        QVERIFY(!updater.checkForUpdates(true));
+        QVERIFY(!updater.checkForUpdates(true));
+        QCOMPARE(server->requests, 0);
+        setup.close();
+        QTRY_COMPARE_WITH_TIMEOUT(server->requests, 1, 8000);
+        QTRY_COMPARE(Prompt::shown().size(), 1);
+        QTest::qWait(2500);
+        QCOMPARE(server->requests, 1); // one waiting check, however often asked
     }
 
     void startCheckRunsWithoutAutocheck()

@@ -5,23 +5,23 @@
 #include "database/database.h"
 #include "modules/backup/backupactions.h"
 #include "modules/updater/dialog/updatedialog.h"
+#include "modules/updater/updatepackage.h"
 #include "modules/updater/updateserver.h"
 #include "utility/message.h"
 #include "utility/prompt.h"
 #include "utility/utility.h"
 
+#include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QProcess>
+#include <QTimer>
 
 namespace {
 
-// Written into an unpacked update once every file is in place.
-QString completionMarker()
-{
-    return QStringLiteral("successfull.txt");
-}
+// How often a silent check looks again whether the modal window has closed.
+constexpr int ModalWaitInterval = 2000;
 
 // The folder as an absolute path without a trailing "/", links resolved
 // where it exists. Only for comparing folders, never for changing them.
@@ -98,7 +98,7 @@ bool GarvoUpdater::installFiles(const QString &programPath, const QString &insta
 {
     const QFileInfo program(programPath);
     const QString source = normalizedFolder(program.absolutePath());
-    if (!QFileInfo(source + QLatin1Char('/') + completionMarker()).isFile()) {
+    if (!QFileInfo(source + QLatin1Char('/') + UpdatePackage::completionMarker()).isFile()) {
         Utility::showMessage(tr("There was an error updating files. This are not correct files for update!"));
         return false;
     }
@@ -181,6 +181,18 @@ GarvoUpdater *GarvoUpdater::instance()
 
 bool GarvoUpdater::checkForUpdates(bool silent)
 {
+    // A check nobody asked for does not put its question over another one,
+    // such as the first start's setup: it waits until no modal window is open.
+    if (silent && QApplication::activeModalWidget()) {
+        if (!m_checkWaiting) {
+            m_checkWaiting = true;
+            QTimer::singleShot(ModalWaitInterval, this, [this] {
+                m_checkWaiting = false;
+                checkForUpdates(true);
+            });
+        }
+        return false;
+    }
     // The request spins an event loop, in which the timer, a menu or a
     // button could ask again.
     if (isBusy()) {

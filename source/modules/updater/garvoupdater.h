@@ -52,4 +52,7 @@ public:
     // False when the source folder is missing, holds a symbolic link or
     // anything else that is neither file nor folder, or cannot be copied.
     static bool copyDirectory(const QString &source, const QString &target);
+
+private:
+    bool m_checkWaiting = false;
 };
