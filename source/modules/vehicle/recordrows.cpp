@@ -31,6 +31,9 @@ void setUpListView(QTableView *view)
     view->setAlternatingRowColors(true);
     view->setFrameShape(QFrame::NoFrame);
     view->horizontalHeader()->setStretchLastSection(true);
+    // With whole rows selected every section would be drawn bold, and a
+    // squeezed title would lose even more of its text.
+    view->horizontalHeader()->setHighlightSections(false);
 }
 
 } // namespace RecordRows
