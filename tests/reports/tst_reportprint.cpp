@@ -21,9 +21,12 @@
 #include <QMainWindow>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPrintPreviewDialog>
+#include <QPrintPreviewWidget>
 #include <QProcess>
 #include <QStandardPaths>
 #include <QTemporaryDir>
+#include <QTimer>
 #include <QToolButton>
 
 using namespace ReportData;
@@ -161,6 +164,37 @@ private slots:
         Printing::restorePreviewPlacement(&next);
         QCOMPARE(next.pos(), QPoint(60, 70));
         QCOMPARE(next.size(), QSize(400, 300));
+    }
+
+    // The preview renders the page and keeps where the user left it.
+    void previewOpensAtTheRememberedPlacement()
+    {
+        CVehicle car = addVehicle(1);
+        CVehicleContentWidget pages;
+        pages.setVehicle(&car);
+        pages.changeContent(VehicleContentId::FuelReport);
+        CConfiguration *config = CConfiguration::instance();
+        config->setGroup(Config::Group::PrintPreviewDialog);
+        for (const auto &[key, value] : {qMakePair(Config::Key::Width, 500), qMakePair(Config::Key::Height, 400),
+                                         qMakePair(Config::Key::Left, 30), qMakePair(Config::Key::Top, 40)})
+            config->setValue(key, value);
+
+        QRect opened;
+        int previewPages = 0;
+        QTimer::singleShot(0, [&] {
+            auto *dialog = qobject_cast<QPrintPreviewDialog *>(QApplication::activeModalWidget());
+            QVERIFY(dialog);
+            opened = QRect(dialog->pos(), dialog->size());
+            previewPages = dialog->findChild<QPrintPreviewWidget *>()->pageCount();
+            dialog->move(50, 60);
+            dialog->reject();
+        });
+        printMenu->previewAction()->trigger();
+        QCOMPARE(opened, QRect(30, 40, 500, 400));
+        QCOMPARE(previewPages, 1);
+        config->setGroup(Config::Group::PrintPreviewDialog);
+        QCOMPARE(config->value(Config::Key::Left).toInt(), 50);
+        QCOMPARE(config->value(Config::Key::Top).toInt(), 60);
     }
 
     void printEntriesFollowTheReportPages()
