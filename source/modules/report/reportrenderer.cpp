@@ -6,6 +6,7 @@
 #include <qcustomplot.h>
 
 #include <algorithm>
+#include <cmath>
 #include <functional>
 
 namespace {
