@@ -246,11 +246,17 @@ private slots:
         QVERIFY(Prompt::shown().back().text.contains(unwritable));
         QVERIFY(!storedPdfDirectory().isValid());
 
+        // Written with the suffix added; not replaced unless the user agrees.
         const QString pdf = folder.filePath(QStringLiteral("cost.pdf"));
-        Prompt::queueFileName(pdf);
+        Prompt::queueFileName(folder.filePath(QStringLiteral("cost")));
         printMenu->pdfAction()->trigger();
         QCOMPARE(Prompt::shown().size(), size_t(1));
         QCOMPARE(storedPdfDirectory().toString(), folder.path());
+        const QDateTime written = QFileInfo(pdf).lastModified();
+        Prompt::queueFileName(folder.filePath(QStringLiteral("cost")));
+        printMenu->pdfAction()->trigger();
+        QCOMPARE(Prompt::shown().size(), size_t(2));
+        QCOMPARE(QFileInfo(pdf).lastModified(), written);
 
         QCOMPARE(pageCount(pdf), 2);
         const QString first = pageText(pdf, 1);

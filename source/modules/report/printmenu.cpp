@@ -110,10 +110,21 @@ void CPrintMenu::slotPrintToPdf()
 {
     if (!CReportContent::visiblePage())
         return;
-    const QString fileName = Utility::Prompt::saveFileName(m_window, tr("Save Data to PDF"),
-                                                           Printing::pdfDirectory(), tr("PDF file(*.pdf)"));
+    QString fileName = Utility::Prompt::saveFileName(m_window, tr("Save Data to PDF"), Printing::pdfDirectory(),
+                                                     tr("PDF file(*.pdf)"));
     if (fileName.isEmpty())
         return;
+    // A name without a suffix gets ".pdf"; a file of that name is replaced
+    // only when the user agrees, as the dialog asked for the name given.
+    if (QFileInfo(fileName).suffix().isEmpty()) {
+        fileName += QStringLiteral(".pdf");
+        if (QFileInfo::exists(fileName) &&
+            Utility::Prompt::question(m_window, tr("Print to PDF"),
+                                      tr("%1 already exists.\nDo you want to replace it?")
+                                          .arg(QDir::toNativeSeparators(fileName)),
+                                      QMessageBox::Yes | QMessageBox::No, QMessageBox::No) != QMessageBox::Yes)
+            return;
+    }
     QPrinter printer(QPrinter::HighResolution);
     Printing::setupPrinter(&printer);
     printer.setOutputFormat(QPrinter::PdfFormat);
