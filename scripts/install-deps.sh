@@ -20,6 +20,7 @@ xauth
 fonts-dejavu-core
 desktop-file-utils
 appstream
+poppler-utils
 "
 
 missing=""

@@ -6,12 +6,16 @@
 #include "application/mainwindow.h"
 #include "application/modulecontainer.h"
 #include "application/optionsmenu.h"
+#include "application/sidebar.h"
 #include "application/toolbar.h"
 #include "database/storage.h"
 #include "database/vehicletype.h"
 #include "modules/dashboard/dashboardmodule.h"
 #include "modules/garage/garageemptymodule.h"
 #include "modules/garage/garagemodule.h"
+#include "modules/report/printmenu.h"
+#include "modules/report/reportlistwidget.h"
+#include "modules/report/reportmodule.h"
 #include "modules/vehicle/serviceschedule/schedulereminderbar.h"
 #include "modules/vehicle/serviceschedule/schedulereminders.h"
 #include "modules/vehicle/vehiclemodule.h"
@@ -220,8 +224,44 @@ void retranslateVendors()
     vendors.button.setText(Components::tr("Vendors"));
 }
 
-// 6. Reports: place of the report component (module 140, its hidden tool
-// button and the report list in the left sidebar).
+// 6. Reports: module 140, its hidden tool button and the report list in the
+// left sidebar.
+struct
+{
+    CReportModule *module = nullptr;
+    ToolButton button;
+    QAction *separator = nullptr;
+    CReportListWidget *list = nullptr;
+} reports;
+
+void initReports()
+{
+    reports.module = addModule<CReportModule>();
+    // The separator belongs to the hidden button and is hidden with it.
+    reports.separator = window()->toolBar()->addSeparator();
+    reports.separator->setVisible(false);
+    reports.button.create(new CBigToolButton(window()->toolBar()), QStringLiteral(":/resource/icons/report.png"),
+                          ModuleId::Reports, false);
+    reports.list = new CReportListWidget(container(), window()->leftSidebar());
+    window()->leftSidebar()->addWidget(reports.list);
+}
+
+void finishReports()
+{
+    delete reports.list;
+    reports.list = nullptr;
+    reports.button.destroy();
+    delete reports.separator;
+    reports.separator = nullptr;
+    removeModule(reports.module);
+}
+
+void retranslateReports()
+{
+    reports.button.setText(Components::tr("Reports"));
+    if (reports.list)
+        reports.list->retranslate();
+}
 
 // 7. Options
 COptionsMenu *optionsMenu = nullptr;
@@ -269,8 +309,25 @@ void retranslateHelp()
         garvoMenu->retranslate();
 }
 
-// 9. Print: place of the print menu, which puts its entries into the first
-// menu of the menu bar.
+// 9. Print: its entries go into the first menu of the menu bar.
+CPrintMenu *printMenu = nullptr;
+
+void initPrint()
+{
+    printMenu = new CPrintMenu(window());
+}
+
+void finishPrint()
+{
+    delete printMenu;
+    printMenu = nullptr;
+}
+
+void retranslatePrint()
+{
+    if (printMenu)
+        printMenu->retranslate();
+}
 
 const Component components[] = {
     {initGarage, finishGarage, retranslateGarage},
@@ -278,8 +335,10 @@ const Component components[] = {
     {initVehicleTypes, finishVehicleTypes, nothing},
     {initVehicle, finishVehicle, retranslateVehicle},
     {initVendors, finishVendors, retranslateVendors},
+    {initReports, finishReports, retranslateReports},
     {initOptions, finishOptions, retranslateOptions},
     {initHelp, finishHelp, retranslateHelp},
+    {initPrint, finishPrint, retranslatePrint},
 };
 
 } // namespace

@@ -68,6 +68,10 @@ public:
     QVector<double> totalCosts() const { return m_totalCosts; }
     double maxTotal() const { return m_maxTotal; }
     double grandTotal() const { return m_grandTotal; }
+    // The period's sums of each source.
+    double fuelTotal() const { return m_fuelSum; }
+    double serviceTotal() const { return m_serviceSum; }
+    double otherTotal() const { return m_otherSum; }
     // The texts are made when asked for, so they follow a change of the
     // currency without a new computation.
     // "Total cost: <amount>".

@@ -114,7 +114,7 @@ private slots:
         QList<int> moduleIds;
         for (int i = 0; i < container()->count(); ++i)
             moduleIds.append(container()->moduleAt(i)->id());
-        QCOMPARE(moduleIds, (QList<int>{2, 1, 11, 100, 71}));
+        QCOMPARE(moduleIds, (QList<int>{2, 1, 11, 100, 71, 140}));
         QStringList visibleButtons, hiddenButtons;
         for (QAction *action : window->toolBar()->actions()) {
             auto *widgetAction = qobject_cast<QWidgetAction *>(action);
@@ -124,7 +124,8 @@ private slots:
             (action->isVisible() ? visibleButtons : hiddenButtons).append(button->text());
         }
         QCOMPARE(visibleButtons, QStringList{QStringLiteral("Garage")});
-        QCOMPARE(hiddenButtons, (QStringList{QStringLiteral("Dashboard"), QStringLiteral("Vendors")}));
+        QCOMPARE(hiddenButtons,
+                 (QStringList{QStringLiteral("Dashboard"), QStringLiteral("Vendors"), QStringLiteral("Reports")}));
     }
 
     void menusHoldTheirEntriesAfterRetranslation_data()
@@ -134,7 +135,8 @@ private slots:
         QTest::addColumn<QStringList>("expected");
         QTest::newRow("application menu first")
             << 0 << "&Garvo"
-            << QStringList{"&New Vehicle", "-", "&Back up now...", "&Restore from backup...", "-", "E&xit"};
+            << QStringList{"&New Vehicle", "-", "&Back up now...", "&Restore from backup...", "-",
+                           "Print Pre&view...", "&Print", "-", "Print to P&DF", "-", "E&xit"};
         QTest::newRow("options menu")
             << 1 << "&Options" << QStringList{"Edit Vehicle &Types...", "-", "&Options"};
         QTest::newRow("help menu")

@@ -6,6 +6,7 @@
 #include "database/settings.h"
 #include "modules/options/units.h"
 #include "reports/fuelreport.h"
+#include "reports/reportpagination.h"
 #include "reports/reportperiod.h"
 #include "reports/vehicleexpensecalculator.h"
 #include "utility/clock.h"
@@ -372,6 +373,59 @@ private slots:
         COMPARE_RANGE(CFuelReport::efficiencyRange(entries, false), 3.75, 9.25);
         COMPARE_RANGE(CFuelReport::efficiencyRange(entries.mid(1, 2), true), 4.95, 6.05);
         COMPARE_RANGE(CFuelReport::odometerRange({}, dates), 0, 1);
+    }
+    void paginationKeepsRowsWholeUnderAHeaderRow_data()
+    {
+        QTest::addColumn<int>("rows");
+        QTest::addColumn<int>("pages");
+        // The first page holds 13 rows below the chart and the summary; a
+        // later page 42 under its header row.
+        QTest::newRow("no table") << 0 << 1;
+        QTest::newRow("the total moves on") << 13 << 2;
+        QTest::newRow("two full pages") << 54 << 2;
+        QTest::newRow("total on a third") << 55 << 3;
+    }
+
+    void paginationKeepsRowsWholeUnderAHeaderRow()
+    {
+        QFETCH(int, rows);
+        QFETCH(int, pages);
+        CReportPagination::Metrics metrics;
+        metrics.pageHeight = 100;
+        metrics.headingHeight = 10;
+        metrics.runningHeadHeight = 5;
+        metrics.footerHeight = 5;
+        metrics.spacing = 2;
+        metrics.chartHeight = 40;
+        metrics.headerRowHeight = 3;
+        metrics.rowHeight = 2;
+        const bool table = rows > 0;
+        const auto layout = CReportPagination::paginate(metrics, {10}, rows, table);
+        QCOMPARE(layout.size(), pages);
+
+        int nextRow = 0;
+        bool totalSeen = false;
+        for (int page = 0; page < layout.size(); ++page) {
+            double top = page == 0 ? metrics.headingHeight : metrics.runningHeadHeight;
+            CReportPagination::Kind previous = CReportPagination::Chart;
+            for (const CReportPagination::Item &item : layout.at(page)) {
+                QVERIFY(item.top >= top);
+                QVERIFY(item.top + item.height <= metrics.pageHeight - metrics.footerHeight);
+                top = item.top + item.height;
+                if (item.kind == CReportPagination::Row || item.kind == CReportPagination::TotalRow) {
+                    // A row follows a row or the header row of its page.
+                    QVERIFY(previous == CReportPagination::HeaderRow || previous == CReportPagination::Row);
+                    QVERIFY(!totalSeen);
+                }
+                if (item.kind == CReportPagination::Row)
+                    QCOMPARE(item.index, nextRow++);
+                totalSeen = totalSeen || item.kind == CReportPagination::TotalRow;
+                previous = item.kind;
+            }
+        }
+        QCOMPARE(nextRow, rows);
+        QCOMPARE(totalSeen, table);
+        QCOMPARE(layout.first().first().kind, CReportPagination::Chart);
     }
 };
 

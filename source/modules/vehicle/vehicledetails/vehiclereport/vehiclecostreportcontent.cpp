@@ -8,41 +8,21 @@
 #include "database/tablesession.h"
 #include "database/tablevehicle.h"
 #include "database/vehicle.h"
-#include "modules/vehicle/vehicledetails/vehiclereport/periodfiltercombobox.h"
 #include "modules/vehicle/vehicledetails/vehiclereport/vehicleexpenseschart.h"
 #include "modules/vehicle/vehicledetails/vehiclereport/vehicleexpensestable.h"
 #include "reports/vehicleexpensecalculator.h"
 #include "utility/utility.h"
 #include "widgets/separatorwidget.h"
 
-#include <QHBoxLayout>
-#include <QLabel>
 #include <QVBoxLayout>
 
 CVehicleCostReportContent::CVehicleCostReportContent(QWidget *parent)
-    : CVehicleContent(parent)
+    : CReportContent(Config::Key::VehicleCostReport, true, Qt::AlignRight, parent)
     , m_calculator(new CVehicleExpenseCalculator(this))
-    , m_titleLabel(new QLabel(this))
-    , m_footerItems(this)
     , m_chart(new CVehicleExpensesChart(this))
     , m_table(new CVehicleExpensesTable(this))
 {
-    m_periodFilter = new CPeriodFilterComboBox(this, Config::Key::VehicleCostReport);
-    m_periodFilter->setAlignToWeeks(true);
-    m_startDate = m_periodFilter->startDate();
-    m_endDate = m_periodFilter->endDate();
-    connect(m_periodFilter, &CPeriodFilterComboBox::filterSelected, this,
-            &CVehicleCostReportContent::slotFilterChanged);
-
-    m_titleLabel->setObjectName(QStringLiteral("titleLabel"));
-    auto *header = new QHBoxLayout;
-    header->setSpacing(9);
-    header->setContentsMargins(20, 14, 20, 13);
-    header->addWidget(m_titleLabel, 0, Qt::AlignRight | Qt::AlignVCenter);
-    header->addStretch();
-    header->addWidget(m_periodFilter, 0, Qt::AlignRight | Qt::AlignVCenter);
-
-    auto *body = new QVBoxLayout;
+    QVBoxLayout *body = bodyLayout();
     body->setContentsMargins(0, 0, 0, 0);
     body->setSpacing(0);
     body->addWidget(m_chart, 1);
@@ -50,16 +30,9 @@ CVehicleCostReportContent::CVehicleCostReportContent(QWidget *parent)
     body->addWidget(new CSeparatorWidget(this));
     body->addWidget(m_table);
 
-    auto *layout = new QVBoxLayout(this);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->setSpacing(0);
-    layout->addLayout(header);
-    layout->addWidget(new CSeparatorWidget(this));
-    layout->addLayout(body, 1);
-
-    m_footer = m_footerItems.addInfo(QStringLiteral(":resource/icons/money-32.png"));
-    m_footerSeparator = m_footerItems.addSeparator();
-    m_distanceFooter = m_footerItems.addInfo();
+    m_footer = footerItems().addInfo(QStringLiteral(":resource/icons/money-32.png"));
+    m_footerSeparator = footerItems().addSeparator();
+    m_distanceFooter = footerItems().addInfo();
 
     m_chart->setCalculator(m_calculator);
     m_table->setCalculator(m_calculator);
@@ -73,58 +46,57 @@ CVehicleCostReportContent::CVehicleCostReportContent(QWidget *parent)
     retranslate();
 }
 
-void CVehicleCostReportContent::slotFilterChanged(const QDate &start, const QDate &end)
+QCustomPlot *CVehicleCostReportContent::printChart() const
 {
-    m_startDate = start;
-    m_endDate = end;
-    refresh();
+    return m_chart;
 }
 
-void CVehicleCostReportContent::refresh()
+QString CVehicleCostReportContent::reportTitle() const
 {
-    if (!vehicle())
-        return;
-    m_calculator->setReport(*vehicle(), m_startDate, m_endDate);
-    m_shown = {vehicle()->id(), m_startDate, m_endDate};
-    retranslate();
+    return tr("Costs Report");
 }
 
-void CVehicleCostReportContent::retranslate()
+void CVehicleCostReportContent::load()
 {
-    setTitle(tr("Costs Report"));
-    m_periodFilter->retranslateUi();
-    const QString format = Utility::dateFormat();
-    m_titleLabel->setText(QStringLiteral("%1 - %2").arg(m_startDate.toString(format), m_endDate.toString(format)));
+    m_calculator->setReport(*vehicle(), startDate(), endDate());
+}
+
+void CVehicleCostReportContent::retranslateReport()
+{
     m_chart->retranslateUi();
     m_table->retranslateUi();
     m_footer->setTitle(m_calculator->totalText());
     m_footer->setSubtitle(m_calculator->detailsText());
     m_distanceFooter->setTitle(m_calculator->distanceCostText());
     m_distanceFooter->setSubtitle(m_calculator->ownershipText());
-    CVehicleContent::retranslate();
 }
 
-bool CVehicleCostReportContent::enterContent()
+void CVehicleCostReportContent::showFooterItems()
 {
-    showFooters(true);
-    m_startDate = m_periodFilter->startDate();
-    m_endDate = m_periodFilter->endDate();
-    // A refresh that was due has run already when the page was entered.
-    const ReportKey wanted{vehicle() ? vehicle()->id() : 0, m_startDate, m_endDate};
-    if (!(wanted == m_shown))
-        refresh();
-    return CVehicleContent::enterContent();
+    m_footer->show();
+    m_footerSeparator->show();
+    m_distanceFooter->show();
 }
 
-bool CVehicleCostReportContent::leaveContent()
+void CVehicleCostReportContent::fillDocument(ReportDocument &document) const
 {
-    showFooters(false);
-    return CVehicleContent::leaveContent();
-}
+    QStringList lines = m_calculator->detailsText().split(QStringLiteral(" | "));
+    lines << m_calculator->distanceCostText() << m_calculator->ownershipText();
+    document.summaries.append({m_calculator->totalText(), lines});
 
-void CVehicleCostReportContent::showFooters(bool visible)
-{
-    m_footer->setVisible(visible);
-    m_footerSeparator->setVisible(visible);
-    m_distanceFooter->setVisible(visible);
+    // The table as the page shows it, with the period's sums below.
+    for (int column = 0; column < m_table->columnCount(); ++column)
+        document.columns << m_table->horizontalHeaderItem(column)->text();
+    for (int row = 0; row < m_table->rowCount(); ++row) {
+        QStringList cells;
+        for (int column = 0; column < m_table->columnCount(); ++column) {
+            const QTableWidgetItem *item = m_table->item(row, column);
+            cells << (item ? item->text() : QString());
+        }
+        document.rows.append(cells);
+    }
+    document.totalRow << tr("Total");
+    for (double sum : {m_calculator->fuelTotal(), m_calculator->serviceTotal(), m_calculator->otherTotal(),
+                       m_calculator->grandTotal()})
+        document.totalRow << Utility::numberToString(sum, 2);
 }

@@ -77,7 +77,7 @@ void CVehicleExpensesChart::updateBarGraph()
     if (!m_calculator)
         return;
     const QVector<double> positions = m_calculator->tickPositions();
-    fitTickLabels();
+    fitTickLabels(width());
     xAxis->setRange(0, m_calculator->count() + 1);
     setCosts(m_fuelBars, positions, m_calculator->fuelCosts());
     setCosts(m_serviceBars, positions, m_calculator->serviceCosts());
@@ -88,7 +88,7 @@ void CVehicleExpensesChart::updateBarGraph()
     replot(rpQueuedReplot);
 }
 
-void CVehicleExpensesChart::fitTickLabels()
+void CVehicleExpensesChart::fitTickLabels(int plotWidth)
 {
     if (!m_calculator)
         return;
@@ -100,7 +100,7 @@ void CVehicleExpensesChart::fitTickLabels()
         widest = qMax(widest, metrics.horizontalAdvance(label));
     // The room of one bucket: the plot less the value axis, over the buckets
     // and the empty slot at each end.
-    const double room = qMax(1, width() - ValueAxisRoom) / double(positions.size() + 1);
+    const double room = qMax(1, plotWidth - ValueAxisRoom) / double(positions.size() + 1);
     const int gap = metrics.averageCharWidth();
     double rotation = 0.0;
     int step = 1;
@@ -122,9 +122,18 @@ void CVehicleExpensesChart::resizeEvent(QResizeEvent *event)
 {
     QCustomPlot::resizeEvent(event);
     if (event->oldSize().width() != event->size().width()) {
-        fitTickLabels();
+        fitTickLabels(width());
         replot(rpQueuedReplot);
     }
+}
+
+void CVehicleExpensesChart::draw(QCPPainter *painter)
+{
+    // Painted at another width than the widget's (printed, say), the labels
+    // fit that width for the time being.
+    fitTickLabels(viewport().width());
+    QCustomPlot::draw(painter);
+    fitTickLabels(width());
 }
 
 void CVehicleExpensesChart::retranslateUi()

@@ -28,12 +28,14 @@ public slots:
 
 protected:
     void resizeEvent(QResizeEvent *event) override;
+    void draw(QCPPainter *painter) override;
 
 private:
     QCPBars *addBars(const QColor &pen, int fillAlpha);
     // Sets the bucket labels; where they would overlap they are slanted, and
     // where even slanted ones would, only every few buckets is labelled.
-    void fitTickLabels();
+    // `plotWidth` is the width the chart is drawn at.
+    void fitTickLabels(int plotWidth);
 
     QCPBars *m_fuelBars = nullptr;
     QCPBars *m_serviceBars = nullptr;
