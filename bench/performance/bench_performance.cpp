@@ -1,10 +1,11 @@
 // The actions a user waits for, on the heavy database, each beside raw SQL
 // answering the same question on the same file:
 //
-//     bench_performance [--runs N] [--scale F]
+//     bench_performance [--runs N] [--scale F] [--statements]
 //
 // Every time is the median of N runs (default 7) in milliseconds. The
-// statements and rows columns count what SQLite ran for one run of ours.
+// statements and rows columns count what SQLite ran for one run of ours;
+// --statements lists that run's SQL above its line.
 // The busiest vehicle (10,000 fuel entries at scale 1) is measured, and the
 // same actions again at a tenth of the scale (1,000 entries) for growth.
 
@@ -47,6 +48,8 @@ namespace {
 
 QTextStream out(stdout);
 int runs = 7;
+// With --statements each counted run lists what it ran.
+bool listStatements = false;
 
 // Statements and rows SQLite ran while a counter is on.
 struct SqlCounter
@@ -54,9 +57,11 @@ struct SqlCounter
     qint64 statements = 0;
     qint64 rows = 0;
 
-    static int trace(unsigned type, void *context, void *, void *)
+    static int trace(unsigned type, void *context, void *, void *sql)
     {
         auto *counter = static_cast<SqlCounter *>(context);
+        if (type == SQLITE_TRACE_STMT && listStatements)
+            out << "    " << static_cast<const char *>(sql) << "\n";
         if (type == SQLITE_TRACE_STMT)
             ++counter->statements;
         else if (type == SQLITE_TRACE_ROW)
@@ -450,11 +455,13 @@ int main(int argc, char *argv[])
 
     double scale = 1.0;
     const QStringList arguments = app.arguments();
-    for (int i = 1; i + 1 < arguments.size(); ++i) {
-        if (arguments.at(i) == QLatin1String("--runs"))
-            runs = qMax(1, arguments.at(i + 1).toInt());
-        else if (arguments.at(i) == QLatin1String("--scale"))
-            scale = arguments.at(i + 1).toDouble();
+    for (int i = 1; i < arguments.size(); ++i) {
+        if (arguments.at(i) == QLatin1String("--runs") && i + 1 < arguments.size())
+            runs = qMax(1, arguments.at(++i).toInt());
+        else if (arguments.at(i) == QLatin1String("--statements"))
+            listStatements = true;
+        else if (arguments.at(i) == QLatin1String("--scale") && i + 1 < arguments.size())
+            scale = arguments.at(++i).toDouble();
     }
 
     const QString fullPath = folder.filePath(QStringLiteral("heavy.db"));
