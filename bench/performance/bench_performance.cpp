@@ -9,6 +9,7 @@
 // The busiest vehicle (10,000 fuel entries at scale 1) is measured, and the
 // same actions again at a tenth of the scale (1,000 entries) for growth.
 
+#include "benchtiming.h"
 #include "heavydatabase.h"
 
 #include "application/appmw.h"
@@ -89,26 +90,11 @@ struct SqlCounter
     }
 };
 
-void settle()
-{
-    for (int i = 0; i < 3; ++i)
-        QCoreApplication::processEvents();
-}
+using BenchTiming::settle;
 
-// Median of `runs` timings of `work`; `prepare` runs untimed before each.
 double median(const std::function<void()> &work, const std::function<void()> &prepare = {})
 {
-    QVector<double> times;
-    for (int i = 0; i < runs; ++i) {
-        if (prepare)
-            prepare();
-        QElapsedTimer timer;
-        timer.start();
-        work();
-        times.append(timer.nsecsElapsed() / 1e6);
-    }
-    std::sort(times.begin(), times.end());
-    return times.at(times.size() / 2);
+    return BenchTiming::median(runs, work, prepare);
 }
 
 // One run of `work` with the statements counted.
@@ -443,12 +429,8 @@ double measureStart(const QString &source)
 
 int main(int argc, char *argv[])
 {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
     QTemporaryDir folder;
-    qputenv("HOME", folder.path().toLocal8Bit());
-    qputenv("XDG_DATA_HOME", folder.filePath(QStringLiteral("data")).toLocal8Bit());
-    qputenv("XDG_CONFIG_HOME", folder.filePath(QStringLiteral("config")).toLocal8Bit());
-    qputenv("XDG_RUNTIME_DIR", folder.filePath(QStringLiteral("runtime")).toLocal8Bit());
+    BenchTiming::useFolder(folder);
     QApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("Garvo"));
     QCoreApplication::setOrganizationName(QStringLiteral("Kestrel Row"));
