@@ -207,9 +207,11 @@ PageTimes measure(const QString &path, const HeavyDatabase::Result &generated, b
     // Footers.
     const CVehicle car(busy);
     const double footers = median([&] { CFuelLog::summarizeVehicle(car); });
+    // The same answer: quantities and money summed in whole cents.
     const QString footerSql = QStringLiteral(
-        "SELECT fuellog_fuel_type, COUNT(*), TOTAL(fuellog_distance), TOTAL(fuellog_quantity), "
-        "TOTAL(fuellog_total_cost) FROM fuellog WHERE fuellog_vehicle_id = ? GROUP BY fuellog_fuel_type");
+        "SELECT fuellog_fuel_type, COUNT(*), TOTAL(fuellog_distance), "
+        "TOTAL(ROUND(CAST(fuellog_quantity AS REAL) * 100)), TOTAL(ROUND(CAST(fuellog_total_cost AS REAL) * 100)) "
+        "FROM fuellog WHERE fuellog_vehicle_id = ? AND fuellog_fuel_type IN (1, 2) GROUP BY fuellog_fuel_type");
     const double footersRaw = median([&] { raw(footerSql, vehicle); });
     if (full)
         row(QStringLiteral("Fuel footers (both fuels)"), footers, footersRaw, QStringLiteral("<= 2x raw"),
