@@ -4,35 +4,26 @@
 //
 //     bench_backup [--scale F]
 
+#include "benchtiming.h"
 #include "heavydatabase.h"
 
 #include "backup/backup.h"
 #include "database/database.h"
 
 #include <QCoreApplication>
-#include <QElapsedTimer>
 #include <QFileInfo>
 #include <QSqlQuery>
 #include <QTemporaryDir>
 #include <QTextStream>
 
-#include <algorithm>
 #include <functional>
 
 namespace {
 
-// Best of five runs, in milliseconds.
-qint64 best(const std::function<void()> &run)
+// Median of five runs, in milliseconds.
+qint64 timed(const std::function<void()> &run)
 {
-    qint64 fastest = -1;
-    for (int i = 0; i < 5; ++i) {
-        QElapsedTimer timer;
-        timer.start();
-        run();
-        const qint64 elapsed = timer.elapsed();
-        fastest = fastest < 0 ? elapsed : std::min(fastest, elapsed);
-    }
-    return fastest;
+    return qRound64(BenchTiming::median(5, run));
 }
 
 } // namespace
@@ -55,14 +46,14 @@ int main(int argc, char *argv[])
     CDatabase database(path);
     const CBackupStore store(path);
     int copies = 0;
-    const qint64 raw = best([&] {
+    const qint64 raw = timed([&] {
         QSqlQuery query(database.database());
         query.prepare(QStringLiteral("VACUUM INTO ?"));
         query.addBindValue(folder.filePath(QStringLiteral("raw-%1.db").arg(++copies)));
         if (!query.exec())
             qFatal("VACUUM INTO failed");
     });
-    const qint64 rawCheck = best([&] {
+    const qint64 rawCheck = timed([&] {
         QSqlQuery query(database.database());
         if (!query.exec(QStringLiteral("PRAGMA integrity_check")))
             qFatal("integrity_check failed");
@@ -70,21 +61,21 @@ int main(int argc, char *argv[])
         }
     });
     QString copy;
-    const qint64 backUp = best([&] {
+    const qint64 backUp = timed([&] {
         const CBackupResult result = store.backUp(CBackupFile::OtherReason);
         if (!result.ok)
             qFatal("backup failed: %s", qPrintable(result.error));
         copy = result.fileName;
     });
-    const qint64 inspect = best([&] {
+    const qint64 inspect = timed([&] {
         if (!CBackupContents::inspect(copy).intact)
             qFatal("the copy is not intact");
     });
-    const qint64 quickInspect = best([&] {
+    const qint64 quickInspect = timed([&] {
         if (!CBackupContents::inspect(copy, CBackupContents::Quick).intact)
             qFatal("the copy is not intact");
     });
-    const qint64 restore = best([&] {
+    const qint64 restore = timed([&] {
         const CBackupResult result = store.restore(copy, &database);
         if (!result.ok)
             qFatal("restore failed: %s", qPrintable(result.error));

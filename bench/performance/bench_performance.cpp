@@ -1,13 +1,15 @@
 // The actions a user waits for, on the heavy database, each beside raw SQL
 // answering the same question on the same file:
 //
-//     bench_performance [--runs N] [--scale F]
+//     bench_performance [--runs N] [--scale F] [--statements]
 //
 // Every time is the median of N runs (default 7) in milliseconds. The
-// statements and rows columns count what SQLite ran for one run of ours.
+// statements and rows columns count what SQLite ran for one run of ours;
+// --statements lists that run's SQL above its line.
 // The busiest vehicle (10,000 fuel entries at scale 1) is measured, and the
 // same actions again at a tenth of the scale (1,000 entries) for growth.
 
+#include "benchtiming.h"
 #include "heavydatabase.h"
 
 #include "application/appmw.h"
@@ -47,6 +49,8 @@ namespace {
 
 QTextStream out(stdout);
 int runs = 7;
+// With --statements each counted run lists what it ran.
+bool listStatements = false;
 
 // Statements and rows SQLite ran while a counter is on.
 struct SqlCounter
@@ -54,9 +58,11 @@ struct SqlCounter
     qint64 statements = 0;
     qint64 rows = 0;
 
-    static int trace(unsigned type, void *context, void *, void *)
+    static int trace(unsigned type, void *context, void *, void *sql)
     {
         auto *counter = static_cast<SqlCounter *>(context);
+        if (type == SQLITE_TRACE_STMT && listStatements)
+            out << "    " << static_cast<const char *>(sql) << "\n";
         if (type == SQLITE_TRACE_STMT)
             ++counter->statements;
         else if (type == SQLITE_TRACE_ROW)
@@ -84,26 +90,11 @@ struct SqlCounter
     }
 };
 
-void settle()
-{
-    for (int i = 0; i < 3; ++i)
-        QCoreApplication::processEvents();
-}
+using BenchTiming::settle;
 
-// Median of `runs` timings of `work`; `prepare` runs untimed before each.
 double median(const std::function<void()> &work, const std::function<void()> &prepare = {})
 {
-    QVector<double> times;
-    for (int i = 0; i < runs; ++i) {
-        if (prepare)
-            prepare();
-        QElapsedTimer timer;
-        timer.start();
-        work();
-        times.append(timer.nsecsElapsed() / 1e6);
-    }
-    std::sort(times.begin(), times.end());
-    return times.at(times.size() / 2);
+    return BenchTiming::median(runs, work, prepare);
 }
 
 // One run of `work` with the statements counted.
@@ -216,9 +207,11 @@ PageTimes measure(const QString &path, const HeavyDatabase::Result &generated, b
     // Footers.
     const CVehicle car(busy);
     const double footers = median([&] { CFuelLog::summarizeVehicle(car); });
+    // The same answer: quantities and money summed in whole cents.
     const QString footerSql = QStringLiteral(
-        "SELECT fuellog_fuel_type, COUNT(*), TOTAL(fuellog_distance), TOTAL(fuellog_quantity), "
-        "TOTAL(fuellog_total_cost) FROM fuellog WHERE fuellog_vehicle_id = ? GROUP BY fuellog_fuel_type");
+        "SELECT fuellog_fuel_type, COUNT(*), TOTAL(fuellog_distance), "
+        "TOTAL(ROUND(CAST(fuellog_quantity AS REAL) * 100)), TOTAL(ROUND(CAST(fuellog_total_cost AS REAL) * 100)) "
+        "FROM fuellog WHERE fuellog_vehicle_id = ? AND fuellog_fuel_type IN (1, 2) GROUP BY fuellog_fuel_type");
     const double footersRaw = median([&] { raw(footerSql, vehicle); });
     if (full)
         row(QStringLiteral("Fuel footers (both fuels)"), footers, footersRaw, QStringLiteral("<= 2x raw"),
@@ -438,23 +431,21 @@ double measureStart(const QString &source)
 
 int main(int argc, char *argv[])
 {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
     QTemporaryDir folder;
-    qputenv("HOME", folder.path().toLocal8Bit());
-    qputenv("XDG_DATA_HOME", folder.filePath(QStringLiteral("data")).toLocal8Bit());
-    qputenv("XDG_CONFIG_HOME", folder.filePath(QStringLiteral("config")).toLocal8Bit());
-    qputenv("XDG_RUNTIME_DIR", folder.filePath(QStringLiteral("runtime")).toLocal8Bit());
+    BenchTiming::useFolder(folder);
     QApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("Garvo"));
     QCoreApplication::setOrganizationName(QStringLiteral("Kestrel Row"));
 
     double scale = 1.0;
     const QStringList arguments = app.arguments();
-    for (int i = 1; i + 1 < arguments.size(); ++i) {
-        if (arguments.at(i) == QLatin1String("--runs"))
-            runs = qMax(1, arguments.at(i + 1).toInt());
-        else if (arguments.at(i) == QLatin1String("--scale"))
-            scale = arguments.at(i + 1).toDouble();
+    for (int i = 1; i < arguments.size(); ++i) {
+        if (arguments.at(i) == QLatin1String("--runs") && i + 1 < arguments.size())
+            runs = qMax(1, arguments.at(++i).toInt());
+        else if (arguments.at(i) == QLatin1String("--statements"))
+            listStatements = true;
+        else if (arguments.at(i) == QLatin1String("--scale") && i + 1 < arguments.size())
+            scale = arguments.at(++i).toDouble();
     }
 
     const QString fullPath = folder.filePath(QStringLiteral("heavy.db"));

@@ -7,8 +7,9 @@
 //
 // Without a file a new heavy database is generated in a temporary folder.
 // "Today" is 15 January 2026, just after the generated history ends. Each
-// timing is the best of a few runs, printed in milliseconds.
+// timing is the median of a few runs, printed in milliseconds.
 
+#include "benchtiming.h"
 #include "heavydatabase.h"
 
 #include "application/configuration.h"
@@ -30,14 +31,12 @@
 #include "utility/clock.h"
 
 #include <QApplication>
-#include <QElapsedTimer>
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QSqlRecord>
 #include <QTemporaryDir>
 #include <QTextStream>
 
-#include <algorithm>
 #include <functional>
 
 namespace {
@@ -45,16 +44,9 @@ namespace {
 const QString DayFormat = QStringLiteral("yyyy-MM-dd");
 constexpr int Runs = 7;
 
-double bestOf(const std::function<void()> &work)
+double timed(const std::function<void()> &work)
 {
-    double best = 1e9;
-    for (int i = 0; i < Runs; ++i) {
-        QElapsedTimer timer;
-        timer.start();
-        work();
-        best = std::min(best, timer.nsecsElapsed() / 1e6);
-    }
-    return best;
+    return BenchTiming::median(Runs, work);
 }
 
 // Runs a statement with its values bound and adds up the numbers of its
@@ -206,19 +198,19 @@ int main(int argc, char *argv[])
     };
     for (const auto &costCase : costCases) {
         CVehicleExpenseCalculator calculator;
-        const double report = bestOf([&] { calculator.setReport(vehicle, costCase.period.start, costCase.period.end); });
-        const double raw = bestOf([&] { rawCostReport(vehicleId, costCase.period); });
+        const double report = timed([&] { calculator.setReport(vehicle, costCase.period.start, costCase.period.end); });
+        const double raw = timed([&] { rawCostReport(vehicleId, costCase.period); });
         line(QStringLiteral("cost report, %1").arg(QLatin1String(costCase.name)), report, raw);
     }
     const CReportPeriod twentyYears{{2006, 1, 1}, {2025, 12, 31}};
     {
         CFuelReport fuelReport;
-        const double report = bestOf([&] {
+        const double report = timed([&] {
             fuelReport.load(vehicle, twentyYears.start, twentyYears.end);
             fuelReport.summary(1);
             fuelReport.summary(2);
         });
-        const double raw = bestOf([&] { rawFuelReport(vehicleId, twentyYears); });
+        const double raw = timed([&] { rawFuelReport(vehicleId, twentyYears); });
         line(QStringLiteral("fuel report, 20 years"), report, raw);
     }
 
@@ -229,18 +221,18 @@ int main(int argc, char *argv[])
         chart.resize(780, 480);
         chart.setVehicle(vehicle);
         out << "fuel chart, 20 years: update "
-            << QString::number(bestOf([&] { chart.updateChart(fuelReport.points(), twentyYears.start, twentyYears.end); }),
+            << QString::number(timed([&] { chart.updateChart(fuelReport.points(), twentyYears.start, twentyYears.end); }),
                                'f', 2)
             << " ms, draw "
-            << QString::number(bestOf([&] { chart.replot(QCustomPlot::rpImmediateRefresh); }), 'f', 2) << " ms\n";
+            << QString::number(timed([&] { chart.replot(QCustomPlot::rpImmediateRefresh); }), 'f', 2) << " ms\n";
     }
 
     saveCustomPeriod(Config::Key::VehicleCostReport, twentyYears);
     saveCustomPeriod(Config::Key::VehicleFuelReport, twentyYears);
     out << "open the cost report page, 20 years: "
-        << QString::number(bestOf([&] { openPage(&vehicle, &CVehicleCostReportContent::chart); }), 'f', 2) << " ms\n";
+        << QString::number(timed([&] { openPage(&vehicle, &CVehicleCostReportContent::chart); }), 'f', 2) << " ms\n";
     out << "open the fuel report page, 20 years: "
-        << QString::number(bestOf([&] { openPage(&vehicle, &CVehicleFuelReportContent::chart); }), 'f', 2) << " ms\n";
+        << QString::number(timed([&] { openPage(&vehicle, &CVehicleFuelReportContent::chart); }), 'f', 2) << " ms\n";
 
     Storage::deleteVehicleTables();
     Storage::deleteVehicleTypeTable();

@@ -1,16 +1,18 @@
-// Times the services page of a vehicle with 2,000 sessions of 5 items each
-// (or the session count given as the first argument): opening the page,
-// showing one session's details, saving a session with its items and
-// reading followed by the page's refresh, and deleting the vehicle with the
-// page open. Beside each, the raw SQL that answers the same question. Each
-// timing is the best of a few runs, in milliseconds.
+// The services page of the heavy database's busiest vehicle: opening it, one
+// session's details, and saving a session with five items while the page is
+// open, each beside raw SQL answering the same question:
+//
+//     bench_services [--runs N] [--scale F]
+//
+// Every time is the median of N runs (default 7) in milliseconds.
+
+#include "benchtiming.h"
+#include "heavydatabase.h"
 
 #include "database/database.h"
 #include "database/session.h"
 #include "database/settings.h"
 #include "database/storage.h"
-#include "database/tablesession.h"
-#include "database/tablevehicle.h"
 #include "database/transaction.h"
 #include "database/vehicle.h"
 #include "modules/vehicle/records/recorddetailswidget.h"
@@ -18,161 +20,134 @@
 #include "modules/vehicle/service/servicecontent.h"
 
 #include <QApplication>
-#include <QElapsedTimer>
 #include <QSqlQuery>
 #include <QSqlQueryModel>
+#include <QSqlRecord>
 #include <QTemporaryDir>
 #include <QTextStream>
 
-#include <algorithm>
-#include <functional>
-
 namespace {
 
-int addVehicle()
-{
-    CVehicle vehicle;
-    vehicle.setAutoSave(false);
-    vehicle.setName(QStringLiteral("Van"));
-    vehicle.setOdometerType(1);
-    return vehicle.save(true);
-}
+QTextStream out(stdout);
+int runs = 7;
 
-void addSessions(CDatabase *database, int vehicleId, int count)
-{
-    CTransaction transaction(database);
-    QSqlQuery session(database->database());
-    session.prepare(QStringLiteral("INSERT INTO service_session (service_session_vehicle_id, service_session_date, "
-                                   "service_session_odometer, service_session_description, "
-                                   "service_session_total_cost, service_session_vendor_id) VALUES (?, ?, ?, ?, ?, 0)"));
-    QSqlQuery item(database->database());
-    item.prepare(QStringLiteral("INSERT INTO service_item (service_item_service_log_id, service_item_description, "
-                                "service_item_cost) VALUES (?, ?, ?)"));
-    for (int i = 0; i < count; ++i) {
-        session.addBindValue(vehicleId);
-        session.addBindValue(QDate(2000, 1, 1).addDays(3 * i).toString(Qt::ISODate));
-        session.addBindValue(1000 + 500 * i);
-        session.addBindValue(QStringLiteral("Visit %1").arg(i));
-        session.addBindValue(QStringLiteral("150.00"));
-        session.exec();
-        const int id = session.lastInsertId().toInt();
-        for (int n = 0; n < 5; ++n) {
-            item.addBindValue(id);
-            item.addBindValue(QStringLiteral("Item %1").arg(n));
-            item.addBindValue(QStringLiteral("30.00"));
-            item.exec();
-        }
-    }
-    transaction.commit();
-}
-
-double bestOf(int runs, const std::function<void()> &work)
-{
-    double best = 1e9;
-    for (int i = 0; i < runs; ++i) {
-        QElapsedTimer timer;
-        timer.start();
-        work();
-        best = std::min(best, timer.nsecsElapsed() / 1e6);
-    }
-    return best;
-}
-
-void settle()
-{
-    QCoreApplication::processEvents();
-    QCoreApplication::processEvents();
-}
-
-int rawRows(CDatabase *database, const QString &sql, const QVariantList &bindings)
+void raw(const QString &sql, const QVariantList &bindings)
 {
     QSqlQuery query;
-    database->exec(query, sql, bindings);
-    int rows = 0;
+    CDatabase::instance()->exec(query, sql, bindings);
     while (query.next())
-        ++rows;
-    return rows;
+        query.value(0);
+}
+
+void row(const QString &action, double ours, double rawTime)
+{
+    out << action.leftJustified(56) << QString::number(ours, 'f', 2).rightJustified(9)
+        << QString::number(rawTime, 'f', 2).rightJustified(9) << "\n";
+}
+
+CSession newSession(int odometer, QList<CSession::EditedItem> &items)
+{
+    CSession session;
+    session.setAutoSave(false);
+    session.setDate(QDate(2030, 1, 1));
+    session.setOdometer(odometer);
+    items.clear();
+    for (int n = 0; n < 5; ++n) {
+        CServiceItem item;
+        item.setAutoSave(false);
+        item.setDescription(QStringLiteral("Item %1").arg(n));
+        item.setCost(30.0);
+        items.append({item, false});
+    }
+    return session;
 }
 
 } // namespace
 
 int main(int argc, char *argv[])
 {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    const int count = argc > 1 ? QString::fromLocal8Bit(argv[1]).toInt() : 2000;
     QTemporaryDir folder;
-    qputenv("HOME", folder.path().toLocal8Bit());
-    qputenv("XDG_DATA_HOME", folder.filePath(QStringLiteral("data")).toLocal8Bit());
-    qputenv("XDG_CONFIG_HOME", folder.filePath(QStringLiteral("config")).toLocal8Bit());
+    BenchTiming::useFolder(folder);
+    QApplication app(argc, argv);
+    double scale = 1.0;
+    const QStringList arguments = app.arguments();
+    for (int i = 1; i + 1 < arguments.size(); i += 2) {
+        if (arguments.at(i) == QLatin1String("--runs"))
+            runs = qMax(1, arguments.at(i + 1).toInt());
+        else if (arguments.at(i) == QLatin1String("--scale"))
+            scale = arguments.at(i + 1).toDouble();
+    }
 
-    auto *database = new CDatabase(folder.filePath(QStringLiteral("garvo.db")));
+    const QString path = folder.filePath(QStringLiteral("heavy.db"));
+    HeavyDatabase::Result generated;
+    if (!HeavyDatabase::generate(path, HeavyDatabase::Scale().scaled(scale), 1, &generated)) {
+        QTextStream(stderr) << "cannot generate: " << generated.error << "\n";
+        return 1;
+    }
+    auto *database = new CDatabase(path);
     auto *settings = new CSettings(database);
     Storage::createVehicleTypeTable();
     Storage::createVehicleTables();
 
-    QTextStream out(stdout);
-    CVehicle vehicle(addVehicle());
-    addSessions(database, vehicle.id(), count);
-    addSessions(database, addVehicle(), count / 10);
-    out << "sessions of the vehicle: " << count << ", 5 items each\n";
-
+    CVehicle vehicle(generated.busiestVehicleId);
+    const QVariantList bound = {vehicle.id()};
+    QSqlQuery count;
+    database->exec(count, QStringLiteral("SELECT COUNT(*) FROM service_session WHERE service_session_vehicle_id = ?"),
+                   bound);
+    out << "sessions of the vehicle: " << (count.next() ? count.value(0).toInt() : 0) << "; median of " << runs
+        << " runs, ms\n"
+        << QStringLiteral("action").leftJustified(56) << "     ours      raw\n";
     {
         CServiceContent page;
-        page.resize(1000, 600);
+        page.resize(1024, 700);
         page.setVehicle(&vehicle);
         page.show();
-        out << "open the page (list and details of the first session): "
-            << bestOf(5, [&] {
-                   page.leave();
-                   page.enter();
-                   settle();
-               })
-            << " ms\n";
-        out << "  raw SQL, the vehicle's sessions by odometer: "
-            << bestOf(5, [&] {
-                   rawRows(database,
-                           QStringLiteral("SELECT * FROM service_session WHERE service_session_vehicle_id=? "
-                                          "ORDER BY service_session_odometer DESC"),
-                           {vehicle.id()});
-               })
-            << " ms\n";
-        const QSqlRecord record = page.tableView()->recordModel()->record(0);
-        out << "details of one session (its items in one query): "
-            << bestOf(5, [&] { page.detailsWidget()->setRecord(record); }) << " ms\n";
-        out << "  raw SQL, one session's items: "
-            << bestOf(5, [&] {
-                   rawRows(database, QStringLiteral("SELECT * FROM service_item WHERE service_item_service_log_id=?"),
-                           {record.value(0)});
-               })
-            << " ms\n";
-        int odometer = 1000 + 500 * count;
-        out << "save one session with 5 items and refresh the open page: "
-            << bestOf(5, [&] {
-                   CSession session;
-                   session.setAutoSave(false);
-                   session.setDate(QDate(2030, 1, 1));
-                   session.setOdometer(odometer += 500);
-                   QList<CSession::EditedItem> items;
-                   for (int n = 0; n < 5; ++n) {
-                       CServiceItem item;
-                       item.setAutoSave(false);
-                       item.setDescription(QStringLiteral("Item %1").arg(n));
-                       item.setCost(30.0);
-                       items.append({item, false});
-                   }
-                   session.saveWithItems(vehicle.id(), items);
-                   settle();
-               })
-            << " ms\n";
-        out << "  list loads so far: " << page.tableView()->loadCount() << "\n";
+        row(QStringLiteral("Open the page (list and first session's details)"),
+            BenchTiming::median(runs, [&] {
+                page.leave();
+                page.enter();
+                BenchTiming::settle();
+            }),
+            BenchTiming::median(runs, [&] {
+                raw(QStringLiteral("SELECT * FROM service_session WHERE service_session_vehicle_id = ? "
+                                   "ORDER BY service_session_odometer DESC LIMIT 256"),
+                    bound);
+            }));
 
-        QElapsedTimer timer;
-        timer.start();
-        CTableVehicle::instance()->removeVehicle(vehicle.id());
-        settle();
-        out << "delete the vehicle (" << count + 5 << " sessions, their items and readings) with the page open: "
-            << timer.nsecsElapsed() / 1e6 << " ms\n";
+        const QSqlRecord record = page.tableView()->recordModel()->record(0);
+        row(QStringLiteral("Details of one session"),
+            BenchTiming::median(runs, [&] { page.detailsWidget()->setRecord(record); }),
+            BenchTiming::median(runs, [&] {
+                raw(QStringLiteral("SELECT * FROM service_item WHERE service_item_service_log_id = ?"),
+                    {record.value(0)});
+            }));
+
+        int odometer = vehicle.odometerValue();
+        QList<CSession::EditedItem> items;
+        const int loadsBefore = page.tableView()->loadCount();
+        const double saved = BenchTiming::median(runs, [&] {
+            newSession(odometer += 500, items).saveWithItems(vehicle.id(), items);
+            BenchTiming::settle();
+        });
+        const int loads = page.tableView()->loadCount() - loadsBefore;
+        row(QStringLiteral("Save a session of 5 items, page refreshed"), saved, BenchTiming::median(runs, [&] {
+                CTransaction transaction;
+                QSqlQuery insert;
+                database->exec(insert,
+                               QStringLiteral("INSERT INTO service_session (service_session_vehicle_id, "
+                                              "service_session_date, service_session_odometer) VALUES (?, '2030-01-01', ?)"),
+                               {vehicle.id(), odometer += 500});
+                const QVariant id = insert.lastInsertId();
+                for (int n = 0; n < 5; ++n)
+                    database->exec(QStringLiteral("INSERT INTO service_item (service_item_service_log_id, "
+                                                  "service_item_description, service_item_cost) VALUES (?, 'Item', '30.00')"),
+                                   {id});
+                transaction.commit();
+                raw(QStringLiteral("SELECT * FROM service_session WHERE service_session_vehicle_id = ? "
+                                   "ORDER BY service_session_odometer DESC LIMIT 256"),
+                    bound);
+            }));
+        out << "  list loads per save: " << double(loads) / runs << "\n";
     }
 
     Storage::deleteVehicleTables();

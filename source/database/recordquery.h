@@ -22,4 +22,9 @@ struct SortKey
 // is inactive when the table is missing or the statement failed.
 QSqlQuery rowsWhere(CTable *table, int column, const QVariant &value, const QList<SortKey> &order);
 
+// The row at which rowsWhere() lists record `id`, counted from 0 with one
+// indexed query instead of reading the rows before it; -1 when the record is
+// not among those rows, -2 when the query failed.
+int rowOf(CTable *table, int column, const QVariant &value, const QList<SortKey> &order, int id);
+
 } // namespace RecordQuery

@@ -4,12 +4,14 @@
 #include "database/tablesettings.h"
 
 CSettings *CSettings::self = nullptr;
+quint64 CSettings::currentGeneration = 0;
 
 CSettings::CSettings(CDatabase *db, QObject *parent)
     : QObject(parent)
     , settingsTable(new CTableSettings(db))
 {
     self = this;
+    ++currentGeneration;
     if (db) {
         connect(db, &CDatabase::rolledBack, this, &CSettings::clearCache);
         connect(db, &CDatabase::reopened, this, &CSettings::clearCache);
@@ -56,6 +58,12 @@ bool CSettings::setValue(const QString &key, const QVariant &value)
 void CSettings::clearCache()
 {
     cache.clear();
+    ++currentGeneration;
+}
+
+quint64 CSettings::generation()
+{
+    return currentGeneration;
 }
 
 CTableSettings *CSettings::table() const

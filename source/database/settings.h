@@ -30,6 +30,9 @@ public:
     bool setValue(const QString &key, const QVariant &value);
     // Forgets every value read (for a file changed behind this object's back).
     void clearCache();
+    // Changes whenever cached values are forgotten, and with each new settings
+    // object: what is derived from the settings is stale once it changed.
+    static quint64 generation();
 
     CTableSettings *table() const;
 
@@ -39,4 +42,5 @@ private:
     mutable QHash<QString, QVariant> cache;
 
     static CSettings *self;
+    static quint64 currentGeneration;
 };

@@ -4,7 +4,6 @@
 #include "database/settings.h"
 #include "database/transaction.h"
 
-#include <QSet>
 #include <QSqlQuery>
 
 #include <limits>
@@ -327,23 +326,18 @@ int CTable::save(int id, const QVariantList &values, const QStringList &columns)
 bool CTable::removeAll(int columnIndex, int value)
 {
     CTransaction transaction(m_database);
-    const QString where = QStringLiteral("%1=?").arg(column(columnIndex));
-    QSet<int> attempted;
+    const QString where = filter(QStringLiteral("%1=?").arg(column(columnIndex)));
     QList<int> found;
-    // The ids are selected once per pass, not once per row; a second pass
-    // picks up rows that listeners added meanwhile. An id that comes back
-    // after its removal "succeeded" ends the loop instead of repeating it.
-    while (true) {
-        QString sql = QStringLiteral("SELECT %1 FROM %2 WHERE %3 ORDER BY %1 ASC")
-                          .arg(column(0), m_name, filter(where));
-        if (!selectIds(sql, {value}, found))
-            return false;
-        if (found.isEmpty())
-            return transaction.commit();
-        for (int id : qAsConst(found)) {
-            if (attempted.contains(id) || !remove(id))
-                return false;
-            attempted.insert(id);
-        }
-    }
+    if (!selectIds(QStringLiteral("SELECT %1 FROM %2 WHERE %3 ORDER BY %1 ASC").arg(column(0), m_name, where),
+                   {value}, found))
+        return false;
+    if (found.isEmpty())
+        return transaction.commit();
+    // Nothing runs between the two statements, so the rows deleted are the
+    // rows selected; the listeners hear of them after the delete.
+    if (runChange(QStringLiteral("DELETE FROM %1 WHERE %2").arg(m_name, where), {value}) != found.size())
+        return false;
+    for (int id : qAsConst(found))
+        emit deleted(id);
+    return transaction.commit();
 }

@@ -82,10 +82,10 @@ protected:
     // Adds an index on the columns, in that order, unless it exists; it
     // changes no table. Named "<table>_<columns without prefix>_index".
     bool createIndex(std::initializer_list<int> columnIndexes);
-    // Removes every row whose column equals `value`, one row at a time
-    // through remove(), all inside one transaction. Stops at the first
-    // removal that fails or makes no progress. Returns false when it stopped
-    // early.
+    // Removes every row whose column equals `value` with one DELETE, then
+    // emits deleted(id) for each of them, lowest id first, all inside one
+    // transaction: a failing delete, or a listener's work failing, makes the
+    // enclosing transaction roll back. False on failure.
     bool removeAll(int columnIndex, int value);
     // The columns of `columns()` that the stored table does not have.
     QStringList missingColumns();

@@ -6,10 +6,10 @@ CTableFuelLog::CTableFuelLog(CDatabase *database, QObject *parent)
     : CTableFuelLogBase(database, QStringLiteral("fuellog"), parent)
 {
     init();
-    // The list's order (and the cascade), the previous entry of a fuel and the
-    // per-fuel totals, and the reports' periods.
+    // The list's order (and the cascade), the previous entry of a fuel, the
+    // per-fuel totals read from the index alone, and the reports' periods.
     createIndex({VehicleId, Odometer});
-    createIndex({VehicleId, FuelType, Odometer});
+    createIndex({VehicleId, FuelType, Odometer, Distance, Quantity, TotalCost});
     createIndex({VehicleId, Date});
     if (CTableVehicle *source = CTableVehicle::instance())
         connect(source, &CTable::deleted, this, &CTableFuelLog::slotVehicleDeleted);

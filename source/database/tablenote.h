@@ -11,7 +11,7 @@ public:
     explicit CTableNote(CDatabase *database, QObject *parent = nullptr);
 
 public slots:
-    // Removes the deleted vehicle's rows one at a time, each emitting
-    // deleted(); all or none of them, and never past a removal that fails.
+    // Removes the deleted vehicle's rows with one statement, then emits
+    // deleted() for each; all or none of them.
     void slotVehicleDeleted(int vehicleId);
 };

@@ -11,7 +11,7 @@ public:
     explicit CTableServiceItem(CDatabase *database, QObject *parent = nullptr);
 
 public slots:
-    // Removes the deleted session's items one at a time, each emitting
-    // deleted(); all or none of them, and never past a removal that fails.
+    // Removes the deleted session's items with one statement, then emits
+    // deleted() for each; all or none of them.
     void slotServiceDeleted(int sessionId);
 };

@@ -1,5 +1,6 @@
 #include "../database/testdatabase.h"
 #include "currency/currency.h"
+#include "database/transaction.h"
 #include "modules/options/units.h"
 #include "testsupport.h"
 
@@ -54,6 +55,22 @@ private slots:
         // The same code again neither replaces the object nor writes.
         store(QStringLiteral("GBP"));
         QCOMPARE(currency(QStringLiteral("EUR")), euro);
+        QCOMPARE(stored(), QStringLiteral("GBP"));
+    }
+
+    void currencyFollowsARestoreAndARollback()
+    {
+        store(QStringLiteral("EUR"));
+        QCOMPARE(currency()->code(), QStringLiteral("EUR"));
+        QVERIFY(db->database->exec(QStringLiteral("UPDATE settings SET settings_value = 'GBP' "
+                                                  "WHERE settings_name = 'currency'")));
+        QVERIFY(db->database->reopen([] { return true; }));
+        QCOMPARE(currency()->code(), QStringLiteral("GBP"));
+        {
+            CTransaction transaction;
+            QCOMPARE(currency(QStringLiteral("JPY"))->code(), QStringLiteral("JPY"));
+        }
+        QCOMPARE(currency()->code(), QStringLiteral("GBP"));
         QCOMPARE(stored(), QStringLiteral("GBP"));
     }
 

@@ -14,20 +14,6 @@
 
 namespace {
 
-// A note table whose removals report success but delete nothing.
-class StubbornNoteTable : public CTableNote
-{
-public:
-    using CTableNote::CTableNote;
-    bool remove(int id) override
-    {
-        ++attempts;
-        emit deleted(id);
-        return true;
-    }
-    int attempts = 0;
-};
-
 QList<CTable *> dependentTables()
 {
     return {CTableOdometerLog::instance(), CTableFuelLog::instance(), CTableSession::instance(),
@@ -103,41 +89,30 @@ private slots:
                  CTableSession::instance()->ids(QStringLiteral("service_session_vehicle_id = ?"), {kept}));
     }
 
-    void failingRemovalStopsAndRollsBackTheWholeDelete()
+    void failingTableRollsBackTheWholeDelete_data()
     {
+        QTest::addColumn<QString>("table");
+        QTest::newRow("a vehicle's rows") << QStringLiteral("note");
+        QTest::newRow("a session's items") << QStringLiteral("service_item");
+    }
+
+    void failingTableRollsBackTheWholeDelete()
+    {
+        QFETCH(QString, table);
         const int doomed = addVehicle();
         addVehicle();
         const int before = total();
-        const int lastNote = CTableNote::instance()->ids(QStringLiteral("note_vehicle_id = ?"), {doomed}).last();
-        QVERIFY(db->database->exec(QStringLiteral("CREATE TRIGGER keep BEFORE DELETE ON note WHEN old.note_id = %1 "
+        QVERIFY(db->database->exec(QStringLiteral("CREATE TRIGGER keep BEFORE DELETE ON %1 "
                                                   "BEGIN SELECT RAISE(ABORT, 'kept'); END")
-                                       .arg(lastNote)));
-        QSignalSpy notesDeleted(CTableNote::instance(), &CTable::deleted);
+                                       .arg(table)));
 
-        {
-            CTransaction transaction;
-            QVERIFY(transaction.isActive());
-            QVERIFY(CTableVehicle::instance()->remove(doomed));
-            QVERIFY(!transaction.commit());
-        }
+        QVERIFY(!CTableVehicle::instance()->removeVehicle(doomed));
 
-        QCOMPARE(notesDeleted.count(), 1);
         QCOMPARE(total(), before);
         QVERIFY(CTableVehicle::instance()->exists(doomed));
-    }
-
-    void removalWithoutProgressEndsTheLoop()
-    {
-        // Replace the note table by one whose removals never take effect.
-        delete CTableNote::instance();
-        StubbornNoteTable *notes = new StubbornNoteTable(db->database);
-        QCOMPARE(CTableNote::instance(), notes);
-
-        const int vehicleId = addVehicle();
-        CTableVehicle::instance()->remove(vehicleId);
-        QCOMPARE(notes->attempts, 2);
-        QCOMPARE(notes->count(), 2);
-        QCOMPARE(CTableFuelLog::instance()->count(), 0);
+        QVERIFY(db->database->exec(QStringLiteral("DROP TRIGGER keep")));
+        QVERIFY(CTableVehicle::instance()->removeVehicle(doomed));
+        QCOMPARE(total(), before - 1 - 2 * dependentTables().size() - 4);
     }
 
     void deletedTypeMovesVehiclesToLowestRemainingType()

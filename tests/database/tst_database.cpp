@@ -77,7 +77,7 @@ private slots:
                 QStringList names;
                 while (indexes.next())
                     names << indexes.value(0).toString();
-                QVERIFY(names.contains(QStringLiteral("fuellog_vehicle_id_fuel_type_odometer_index")));
+                QVERIFY(names.contains(QStringLiteral("fuellog_vehicle_id_fuel_type_odometer_distance_quantity_total_cost_index")));
                 for (const QString &name : qAsConst(names))
                     QVERIFY(database->exec(QStringLiteral("DROP INDEX %1").arg(name)));
             } else {

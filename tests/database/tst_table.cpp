@@ -1,8 +1,11 @@
 #include "testdatabase.h"
 #include "testsupport.h"
 
+#include "database/recordquery.h"
 #include "database/tablenote.h"
 #include "database/tablesettings.h"
+
+Q_DECLARE_METATYPE(QList<RecordQuery::SortKey>)
 
 // The generic table layer on the note table: results, failure values,
 // signals, and values that would break SQL built as text.
@@ -180,6 +183,37 @@ private slots:
 
         QVERIFY(db->database->tableExists(QStringLiteral("note")));
         QCOMPARE(notes->count(), 1);
+    }
+
+    void rowOfAgreesWithTheListedOrder_data()
+    {
+        QTest::addColumn<QList<RecordQuery::SortKey>>("order");
+        QTest::newRow("one direction") << QList<RecordQuery::SortKey>{{CTableNote::Date, Qt::DescendingOrder},
+                                                                      {CTableNote::Title, Qt::DescendingOrder}};
+        QTest::newRow("mixed") << QList<RecordQuery::SortKey>{{CTableNote::Date, Qt::DescendingOrder},
+                                                              {CTableNote::Title, Qt::AscendingOrder}};
+        QTest::newRow("by id") << QList<RecordQuery::SortKey>{};
+    }
+
+    void rowOfAgreesWithTheListedOrder()
+    {
+        QFETCH(QList<RecordQuery::SortKey>, order);
+        // Equal keys (ties broken by id), an unset date and another vehicle.
+        const QStringList dates = {QStringLiteral("2020-01-02"), QStringLiteral(""), QStringLiteral("2020-01-02"),
+                                   QStringLiteral("2019-12-31"), QStringLiteral("2020-01-02")};
+        const QStringList titles = {QStringLiteral("b"), QStringLiteral("a"), QStringLiteral("a"),
+                                    QStringLiteral("c"), QStringLiteral("b")};
+        const QStringList columns = {notes->column(CTableNote::VehicleId), notes->column(CTableNote::Date),
+                                     notes->column(CTableNote::Title)};
+        for (int i = 0; i < dates.size(); ++i)
+            notes->insert({7, dates.at(i), titles.at(i)}, columns);
+        const int elsewhere = notes->insert({8, dates.first(), titles.first()}, columns);
+
+        QSqlQuery listed = RecordQuery::rowsWhere(notes, CTableNote::VehicleId, 7, order);
+        for (int row = 0; listed.next(); ++row)
+            QCOMPARE(RecordQuery::rowOf(notes, CTableNote::VehicleId, 7, order, listed.value(0).toInt()), row);
+        QCOMPARE(RecordQuery::rowOf(notes, CTableNote::VehicleId, 7, order, elsewhere), -1);
+        QCOMPARE(RecordQuery::rowOf(notes, CTableNote::VehicleId, 7, order, elsewhere + 1), -1);
     }
 
     void unsetTextIsStoredAsEmptyText()

@@ -12,6 +12,9 @@ const QString volumeUnitKey = QStringLiteral("volume_unit");
 const QString defaultCurrencyCode = QStringLiteral("USD");
 
 ASCurrency::Currency *current = nullptr;
+// The settings' generation `current` was made in; a restored file or a
+// rolled-back change makes it stale.
+quint64 currentGeneration = 0;
 
 void deleteCurrent()
 {
@@ -28,6 +31,7 @@ void replaceCurrent(ASCurrency::Currency *replacement)
     }
     delete current;
     current = replacement;
+    currentGeneration = CSettings::generation();
 }
 
 QVariant setting(const QString &key, const QVariant &defaultValue)
@@ -46,7 +50,7 @@ struct Units
 ASCurrency::Currency *currency(const QString &code)
 {
     if (code.isEmpty()) {
-        if (!current)
+        if (!current || currentGeneration != CSettings::generation())
             replaceCurrent(new ASCurrency::Currency(setting(currencyKey, defaultCurrencyCode).toString()));
         return current;
     }

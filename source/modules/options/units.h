@@ -13,7 +13,8 @@ enum VolumeUnit { VolumeUnitNone = 0, VolumeUnitLitre = 1, VolumeUnitGallon = 2 
 enum FuelEfficiencyMode { FuelEfficiencyNone = 0, FuelEfficiencyPerDistance = 1, FuelEfficiencyPerQuantity = 2 };
 
 // The process-wide current currency. With an empty code: the existing object,
-// or one made from the "currency" setting (default "USD"). With a code that
+// or one made from the "currency" setting (default "USD") when there is none
+// or the settings' cache was dropped since (a restore, a rollback). With a code that
 // differs from the current one: a new object replaces (and deletes) the old
 // one and the code is stored in the setting. Do not keep the pointer across
 // a currency change.

@@ -6,8 +6,12 @@
 
 namespace RecordRows {
 
-int rowOf(QSqlQueryModel *model, int idColumn, int id)
+int rowOf(QSqlQueryModel *model, int idColumn, int id, int likelyRow)
 {
+    while (likelyRow >= model->rowCount() && model->canFetchMore())
+        model->fetchMore();
+    if (likelyRow >= 0 && likelyRow < model->rowCount() && model->index(likelyRow, idColumn).data().toInt() == id)
+        return likelyRow;
     for (int row = 0;; ++row) {
         if (row >= model->rowCount()) {
             if (!model->canFetchMore())

@@ -52,5 +52,5 @@ bool CVehicleRecords::exist(Kind kind, int vehicleId)
     if (!owner.table || vehicleId == 0)
         return false;
     const QString where = QStringLiteral("%1=?").arg(owner.table->column(owner.vehicleColumn));
-    return owner.table->count(where, {vehicleId}) > 0;
+    return owner.table->findId(where, {vehicleId}) != 0;
 }

@@ -9,6 +9,7 @@
 #include "modules/vehicle/records/recordkind.h"
 #include "widgets/separatorwidget.h"
 
+#include <QScopedValueRollback>
 #include <QVBoxLayout>
 
 CFuelLogContent::CFuelLogContent(QWidget *parent)
@@ -53,17 +54,19 @@ void CFuelLogContent::showFooters(bool visible)
 void CFuelLogContent::retranslate()
 {
     setTitle(tr("Fuel Entries"));
-    // Hidden footers are re-texted when the page is entered next.
-    if (isCurrent())
-        slotUpdateSummary();
-    else
+    // Hidden footers are re-texted when the page is entered next; entering
+    // finds them current (a due refresh has just run).
+    if (!isCurrent())
         markStale();
+    else if (!m_entering)
+        slotUpdateSummary();
     CRecordListContent::retranslate();
 }
 
 bool CFuelLogContent::enterContent()
 {
     showFooters(true);
+    const QScopedValueRollback<bool> entering(m_entering, true);
     return CRecordListContent::enterContent();
 }
 

@@ -46,4 +46,5 @@ private:
     QPointer<CFooterInfoWidget> m_firstFooter;
     QPointer<CSeparatorWidget> m_footerSeparator;
     QPointer<CFooterInfoWidget> m_secondFooter;
+    bool m_entering = false;
 };

@@ -111,7 +111,11 @@ void CRecordDelegate::paint(QPainter *painter, const QStyleOptionViewItem &optio
 QSize CRecordDelegate::sizeHint(const QStyleOptionViewItem &option, const QModelIndex &index) const
 {
     QSize size = QStyledItemDelegate::sizeHint(option, index);
-    const QString text = rowText(index);
-    size.setWidth(option.fontMetrics.horizontalAdvance(text) + LeftMargin + RightMargin);
+    size.setWidth(textWidth(option.fontMetrics, index));
     return size;
+}
+
+int CRecordDelegate::textWidth(const QFontMetrics &metrics, const QModelIndex &index) const
+{
+    return metrics.horizontalAdvance(rowText(index)) + LeftMargin + RightMargin;
 }

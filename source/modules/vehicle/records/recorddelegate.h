@@ -41,6 +41,8 @@ public:
 
     void paint(QPainter *painter, const QStyleOptionViewItem &option, const QModelIndex &index) const override;
     QSize sizeHint(const QStyleOptionViewItem &option, const QModelIndex &index) const override;
+    // The width sizeHint() gives, without the style's layout of the cell.
+    int textWidth(const QFontMetrics &metrics, const QModelIndex &index) const;
 
 protected:
     virtual Qt::Alignment alignment(int column) const;

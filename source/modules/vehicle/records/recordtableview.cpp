@@ -83,6 +83,7 @@ void CRecordTableView::load(int wantedId, int fallbackRow)
     const int current = currentId();
 
     m_model->setQuery(RecordQuery::rowsWhere(m_table, m_vehicleColumn, m_vehicle.id(), m_order));
+    m_contentWidths.clear();
     applyColumns();
     retranslate();
     fitColumns();
@@ -123,13 +124,22 @@ void CRecordTableView::applyColumns()
 
 int CRecordTableView::contentWidth(int column) const
 {
-    // The rows read so far, at most the first hundred, whether or not they
-    // are on screen yet.
-    const QStyleOptionViewItem option = viewOptions();
-    const int rows = qMin(m_model->rowCount(), 100);
+    // The rows of a screenful, read or not, whether or not they are on screen
+    // yet: a hidden list has no height of its own. Measured once per load.
+    const int screenful = qMax(viewport()->height(), 700) / qMax(1, verticalHeader()->defaultSectionSize()) + 1;
+    const int rows = qMin(m_model->rowCount(), screenful);
+    if (rows != m_measuredRows) {
+        m_contentWidths.clear();
+        m_measuredRows = rows;
+    }
+    auto measured = m_contentWidths.constFind(column);
+    if (measured != m_contentWidths.constEnd())
+        return *measured;
+    const QFontMetrics metrics = viewOptions().fontMetrics;
     int width = 0;
     for (int row = 0; row < rows; ++row)
-        width = qMax(width, itemDelegate()->sizeHint(option, m_model->index(row, column)).width());
+        width = qMax(width, m_delegate->textWidth(metrics, m_model->index(row, column)));
+    m_contentWidths.insert(column, width + 4);
     return width + 4;
 }
 
@@ -237,7 +247,12 @@ int CRecordTableView::currentId() const
 
 bool CRecordTableView::selectId(int id)
 {
-    const int row = id == 0 ? -1 : RecordRows::rowOf(m_model, 0, id);
+    if (id == 0)
+        return false;
+    // The query says where the record is, or that it is not listed (the
+    // record of another vehicle, say) without reading the list to its end.
+    const int likely = RecordQuery::rowOf(m_table, m_vehicleColumn, m_vehicle.id(), m_order, id);
+    const int row = likely == -1 ? -1 : RecordRows::rowOf(m_model, 0, id, likely);
     if (row < 0)
         return false;
     selectRow(row);
@@ -246,6 +261,8 @@ bool CRecordTableView::selectId(int id)
 
 void CRecordTableView::retranslate()
 {
+    // Units and currency may have changed the texts.
+    m_contentWidths.clear();
     for (int column = 0; column < m_model->columnCount(); ++column)
         m_model->setHeaderData(column, Qt::Horizontal, headerText(column));
     m_editAction->setText(tr("&Edit"));

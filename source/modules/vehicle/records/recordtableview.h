@@ -3,6 +3,7 @@
 #include "database/recordquery.h"
 #include "database/vehicle.h"
 
+#include <QHash>
 #include <QList>
 #include <QSet>
 #include <QSqlRecord>
@@ -143,5 +144,8 @@ private:
     int m_wantedId = 0;
     bool m_stale = false;
     bool m_fitting = false;
+    // contentWidth() of each column, and the rows it measured.
+    mutable QHash<int, int> m_contentWidths;
+    mutable int m_measuredRows = -1;
     int m_loadCount = 0;
 };
