@@ -87,7 +87,8 @@ struct ImportService
 {
     ImportOrigin origin;
     QDate date;
-    double odometer = 0.0;
+    // Negative when the file gives none: the reading is estimated.
+    double odometer = -1.0;
     QString description;
     // Empty when the file gives only a total: then the session gets one item
     // named by `description` (or "Service") carrying `total`.
