@@ -32,6 +32,12 @@ const char FuelUps[] =
     "\"Blue estate\",\"Kalm 5\",0,10150.0,0,30.0,1.70,50,2025-03-01,2025-03-01 10:00:00,\"\",\"\",0,0,,,\"\"\r\n"
     "\"Blue estate\",\"Kalm 5\",0,10100.0,0,20.0,1.70,50,2025-02-30,2025-02-30 10:00:00,\"\",\"\",0,0,,,\"\"\r\n";
 
+// Fuel in the shape of a self-hosted tracker's export, whose dates follow
+// the server's locale: day and month cannot be told apart.
+const char LocaleFuel[] = "Date,Odometer,FuelConsumed,Cost,FuelEconomy,IsFillToFull,MissedFuelUp,Notes,Tags\r\n"
+                          "03/04/2025,1000,40.0,60.00,0,True,False,,\r\n"
+                          "05/06/2025,1500,35.5,53.25,0,True,False,,\r\n";
+
 } // namespace
 
 // The import and export dialogs as the user meets them, answered through
@@ -156,6 +162,31 @@ private slots:
         QCOMPARE(mixed.files().size(), 1);
         QVERIFY(mixed.isRead());
         QVERIFY(mixed.nextButton()->isEnabled());
+    }
+
+    void aChangedDateOrderReadsTheFileAgain()
+    {
+        CImportDialog dialog;
+        dialog.setFiles({writeFile(QStringLiteral("gas.csv"), LocaleFuel)});
+        QVERIFY(dialog.isRead());
+        QComboBox *order = dialog.dateOrderBox();
+        QVERIFY(!order->isHidden());
+        const DateOrder first = dialog.batch().settings.dateOrder;
+        const DateOrder other = first == DateOrder::DayMonthYear ? DateOrder::MonthDayYear : DateOrder::DayMonthYear;
+        const QDate before = dialog.batch().fuel.value(0).date;
+        QVERIFY(before.isValid());
+
+        const int index = order->findData(int(other));
+        order->setCurrentIndex(index);
+        emit order->activated(index);
+
+        QCOMPARE(dialog.batch().settings.dateOrder, other);
+        QCOMPARE(order->currentData().toInt(), int(other));
+        QCOMPARE(dialog.batch().fuel.value(0).date, QDate(before.year(), before.day(), before.month()));
+        dialog.nextButton()->click();
+        dialog.nextButton()->click();
+        QCOMPARE(dialog.preview().kind(ImportKind::Fuel).rows.value(0).value(0),
+                 dialog.batch().fuel.value(0).date.toString(Qt::ISODate));
     }
 
     void aCancelledImportLeavesTheDatabaseUnchanged()

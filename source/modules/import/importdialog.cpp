@@ -169,6 +169,7 @@ QWidget *CImportDialog::createTargetPage()
     m_vehicleBox = new QComboBox(m_targetGroup);
     m_targetError = wrappingLabel(m_targetGroup);
     m_targetError->setObjectName(QStringLiteral("errorLabel"));
+    m_targetError->hide();
     m_newVehicleButton->setChecked(true);
     m_vehicleBox->setEnabled(false);
     connect(m_newVehicleButton, &QRadioButton::toggled, m_newVehicleNameEdit, &QLineEdit::setEnabled);
@@ -230,7 +231,9 @@ QWidget *CImportDialog::createPreviewPage()
     m_countTable->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     m_countTable->horizontalHeader()->setSectionResizeMode(KindColumn, QHeaderView::Stretch);
     m_rowTabs = new QTabWidget(page);
+    // Shown as a tab of m_rowTabs when there are problems.
     m_problemTable = readOnlyTable(page);
+    m_problemTable->hide();
 
     auto *layout = new QVBoxLayout(page);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -342,6 +345,7 @@ void CImportDialog::slotNext()
         else if (m_existingVehicleButton->isChecked() && m_vehicleBox->currentIndex() < 0)
             problem = tr("Choose the vehicle the records belong to.");
         m_targetError->setText(problem);
+        m_targetError->setVisible(!problem.isEmpty());
         if (!problem.isEmpty()) {
             (m_newVehicleButton->isChecked() ? static_cast<QWidget *>(m_newVehicleNameEdit) : m_vehicleBox)
                 ->setFocus();
@@ -494,17 +498,17 @@ void CImportDialog::showSettings()
 ImportSettings CImportDialog::chosenSettings() const
 {
     ImportSettings settings = m_batch.settings;
-    if (m_distanceBox->isVisibleTo(this))
+    if (!m_distanceBox->isHidden())
         settings.distanceUnit = DistanceUnit(m_distanceBox->currentData().toInt());
-    if (m_volumeBox->isVisibleTo(this))
+    if (!m_volumeBox->isHidden())
         settings.volumeUnit = VolumeUnitKind(m_volumeBox->currentData().toInt());
-    if (m_dateOrderBox->isVisibleTo(this))
+    if (!m_dateOrderBox->isHidden())
         settings.dateOrder = DateOrder(m_dateOrderBox->currentData().toInt());
-    if (m_decimalMarkBox->isVisibleTo(this))
+    if (!m_decimalMarkBox->isHidden())
         settings.decimalMark = DecimalMark(m_decimalMarkBox->currentData().toInt());
-    if (m_fileVehicleBox->isVisibleTo(this) && m_fileVehicleBox->currentIndex() >= 0)
+    if (!m_fileVehicleBox->isHidden() && m_fileVehicleBox->currentIndex() >= 0)
         settings.vehicleIndex = m_fileVehicleBox->currentIndex();
-    settings.targetVolume = m_targetVolumeBox->isVisibleTo(this)
+    settings.targetVolume = !m_targetVolumeBox->isHidden()
                                 ? VolumeUnitKind(m_targetVolumeBox->currentData().toInt())
                                 : ImportUnits::defaultTargetVolume();
     return settings;
@@ -537,6 +541,7 @@ void CImportDialog::fillVehicles()
         m_vehicleBox->addItem(vehicle.name(), vehicle.id());
     m_existingVehicleButton->setEnabled(m_vehicleBox->count() > 0);
     m_targetError->clear();
+    m_targetError->hide();
     if (!isRead())
         return;
 
