@@ -133,7 +133,8 @@ private slots:
         QTest::addColumn<QStringList>("expected");
         QTest::newRow("application menu first")
             << 0 << "&Garvo"
-            << QStringList{"&New Vehicle", "-", "&Back up now...", "&Restore from backup...", "-", "E&xit"};
+            << QStringList{"&New Vehicle", "-", "&Import...", "Ex&port...", "-", "&Back up now...",
+                           "&Restore from backup...", "-", "E&xit"};
         QTest::newRow("options menu")
             << 1 << "&Options" << QStringList{"Edit Vehicle &Types...", "-", "&Options"};
         QTest::newRow("help menu")

@@ -260,7 +260,7 @@ void CImportDialog::retranslate()
 
     m_targetGroup->setTitle(tr("Import into"));
     m_fileVehicleCaption->setText(tr("Vehicle in the &file:"));
-    m_newVehicleButton->setText(tr("A &new vehicle named:"));
+    m_newVehicleButton->setText(tr("&A new vehicle named:"));
     m_existingVehicleButton->setText(tr("An &existing vehicle:"));
     m_unitsGroup->setTitle(tr("How the files are read"));
     m_unitsIntro->setText(tr("Check what Garvo found, above all the choices marked as guessed. A change reads the "
