@@ -27,6 +27,8 @@
 
 namespace {
 
+constexpr int MaxPreviewColumnWidth = 260;
+
 QLabel *wrappingLabel(QWidget *parent)
 {
     auto *label = new QLabel(parent);
@@ -622,23 +624,30 @@ void CImportDialog::fillRowTabs()
         const ImportKindPreview &shown = m_preview.kinds.at(kind);
         if (shown.rows.isEmpty())
             continue;
+        // A first column tells new rows from those already stored.
         QTableWidget *table = readOnlyTable(m_rowTabs);
         table->setColumnCount(shown.headers.size() + 1);
-        table->setHorizontalHeaderLabels(QStringList(shown.headers) << QString());
+        table->setHorizontalHeaderLabels(QStringList(tr("Status")) << shown.headers);
         table->setRowCount(shown.rows.size());
         for (int row = 0; row < shown.rows.size(); ++row) {
             const QStringList &values = shown.rows.at(row);
             const bool present = shown.present.value(row);
-            for (int column = 0; column <= shown.headers.size(); ++column) {
-                auto *item = new QTableWidgetItem(column < values.size() ? values.at(column) : QString());
-                if (column == shown.headers.size())
-                    item->setText(present ? tr("Already present") : QString());
-                if (present)
-                    item->setForeground(QColor(QStringLiteral("#808080")));
-                table->setItem(row, column, item);
+            table->setItem(row, 0, new QTableWidgetItem(present ? tr("Already present") : tr("New")));
+            for (int column = 0; column < shown.headers.size(); ++column)
+                table->setItem(row, column + 1, new QTableWidgetItem(values.value(column)));
+            if (present) {
+                for (int column = 0; column < table->columnCount(); ++column)
+                    table->item(row, column)->setForeground(QColor(QStringLiteral("#808080")));
             }
         }
         table->resizeColumnsToContents();
+        // Long notes keep their whole text in the tool tip.
+        for (int column = 0; column < table->columnCount(); ++column)
+            table->setColumnWidth(column, qMin(table->columnWidth(column), MaxPreviewColumnWidth));
+        for (int row = 0; row < table->rowCount(); ++row) {
+            for (int column = 1; column < table->columnCount(); ++column)
+                table->item(row, column)->setToolTip(table->item(row, column)->text());
+        }
         table->horizontalHeader()->setStretchLastSection(true);
         const int count = shown.toImport + shown.alreadyPresent;
         QString title = ImportUnits::kindName(ImportKind(kind));
