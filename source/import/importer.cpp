@@ -219,7 +219,10 @@ CImporter::Plan CImporter::plan() const
         CVehicle &vehicle = plan.vehicle;
         vehicle.setAutoSave(false);
         const QString name = m_target.newVehicleName.trimmed();
-        vehicle.setName(!name.isEmpty() ? name : !data.name.trimmed().isEmpty() ? data.name.trimmed() : tr("Imported vehicle"));
+        vehicle.setName(!name.isEmpty()                ? name
+                        : data.stored                  ? data.name
+                        : !data.name.trimmed().isEmpty() ? data.name.trimmed()
+                                                       : tr("Imported vehicle"));
         vehicle.setDescription(data.description);
         vehicle.setLicensePlate(data.licensePlate);
         if (data.stored) {
