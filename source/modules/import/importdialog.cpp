@@ -25,6 +25,8 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
+#include <initializer_list>
+
 namespace {
 
 constexpr int MaxPreviewColumnWidth = 260;
@@ -471,7 +473,7 @@ void CImportDialog::showSettings()
     m_fileVehicleBox->addItems(m_batch.vehicleChoices);
     m_fileVehicleBox->setCurrentIndex(settings.vehicleIndex);
 
-    const auto show = [this](QLabel *caption, QComboBox *box, QLabel *hint, SettingSource source, int value) {
+    const auto show = [](QLabel *caption, QComboBox *box, QLabel *hint, SettingSource source, int value) {
         const bool used = source != SettingSource::NotUsed;
         caption->setVisible(used);
         box->setVisible(used);
