@@ -6,7 +6,8 @@ class QAction;
 class QMainWindow;
 class QMenu;
 
-// The application menu: "New Vehicle" and "Exit". Placed first in the menu bar.
+// The application menu: "New Vehicle", import and export, backups and "Exit".
+// Placed first in the menu bar.
 class CGarvoMenu : public QObject
 {
     Q_OBJECT
@@ -20,6 +21,8 @@ public:
 
 public slots:
     void slotNewVehicle();
+    void slotImport();
+    void slotExport();
     void slotBackUpNow();
     void slotRestoreBackup();
     void slotExit();
@@ -27,6 +30,8 @@ public slots:
 private:
     QMenu *m_menu = nullptr;
     QAction *m_newVehicleAction = nullptr;
+    QAction *m_importAction = nullptr;
+    QAction *m_exportAction = nullptr;
     QAction *m_backUpAction = nullptr;
     QAction *m_restoreAction = nullptr;
     QAction *m_exitAction = nullptr;

@@ -135,8 +135,9 @@ private slots:
         QTest::addColumn<QStringList>("expected");
         QTest::newRow("application menu first")
             << 0 << "&Garvo"
-            << QStringList{"&New Vehicle", "-", "&Back up now...", "&Restore from backup...", "-",
-                           "Print Pre&view...", "&Print", "-", "Print to P&DF", "-", "E&xit"};
+            << QStringList{"&New Vehicle", "-", "&Import...", "Expor&t...", "-", "&Back up now...",
+                           "&Restore from backup...", "-", "Print Pre&view...", "&Print", "-", "Print to P&DF", "-",
+                           "E&xit"};
         QTest::newRow("options menu")
             << 1 << "&Options" << QStringList{"Edit Vehicle &Types...", "-", "&Options"};
         QTest::newRow("help menu")

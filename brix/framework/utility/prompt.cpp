@@ -82,6 +82,16 @@ QString Prompt::openFileName(QWidget *parent, const QString &caption, const QStr
     return QFileDialog::getOpenFileName(parent, caption, dir, filter);
 }
 
+QStringList Prompt::openFileNames(QWidget *parent, const QString &caption, const QString &dir,
+                                  const QString &filter)
+{
+    if (scripted) {
+        const QString name = nextFileName();
+        return name.isEmpty() ? QStringList() : QStringList{name};
+    }
+    return QFileDialog::getOpenFileNames(parent, caption, dir, filter);
+}
+
 QString Prompt::saveFileName(QWidget *parent, const QString &caption, const QString &dir, const QString &filter)
 {
     if (scripted)

@@ -50,6 +50,9 @@ public:
 
     static QString openFileName(QWidget *parent, const QString &caption, const QString &dir = QString(),
                                 const QString &filter = QString());
+    // Several existing files; scripted, the next queued name alone.
+    static QStringList openFileNames(QWidget *parent, const QString &caption, const QString &dir = QString(),
+                                     const QString &filter = QString());
     static QString saveFileName(QWidget *parent, const QString &caption, const QString &dir = QString(),
                                 const QString &filter = QString());
     static QString existingDirectory(QWidget *parent, const QString &caption, const QString &dir = QString());

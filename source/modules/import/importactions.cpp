@@ -1,0 +1,30 @@
+#include "modules/import/importactions.h"
+
+#include "application/mainwindow.h"
+#include "application/modulecontainer.h"
+#include "modules/import/exportdialog.h"
+#include "modules/import/importdialog.h"
+#include "modules/vehicle/vehiclemodule.h"
+
+int runImport(QWidget *parent)
+{
+    CImportDialog dialog(parent);
+    if (dialog.exec() != QDialog::Accepted)
+        return 0;
+    const int vehicleId = dialog.importedVehicleId();
+    // The pages of a vehicle already shown followed the import through the
+    // tables' signals; another vehicle is loaded once.
+    CModuleContainer *container = CMainWindow::instance() ? CMainWindow::instance()->moduleContainer() : nullptr;
+    auto *module = container ? qobject_cast<CVehicleModule *>(container->moduleById(ModuleId::Vehicle)) : nullptr;
+    if (module && module->vehicle().id() == vehicleId)
+        container->activate(ModuleId::Vehicle);
+    else
+        openVehicle(vehicleId);
+    return vehicleId;
+}
+
+void runExport(QWidget *parent)
+{
+    CExportDialog dialog(parent);
+    dialog.exec();
+}

@@ -1,0 +1,6 @@
+garvo_add_core_test(tst_importreaders ${GARVO_TEST_DIR}/tst_importreaders.cpp)
+target_compile_definitions(tst_importreaders PRIVATE GARVO_IMPORT_DATA="${GARVO_TEST_DIR}/data")
+target_link_libraries(tst_importreaders PRIVATE QuaZip::QuaZip)
+garvo_add_core_test(tst_importer ${GARVO_TEST_DIR}/tst_importer.cpp)
+target_compile_definitions(tst_importer PRIVATE GARVO_IMPORT_DATA="${GARVO_TEST_DIR}/data")
+target_link_libraries(tst_importer PRIVATE QuaZip::QuaZip)
