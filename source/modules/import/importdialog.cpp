@@ -344,7 +344,9 @@ void CImportDialog::slotNext()
         break;
     case TargetStep: {
         QString problem;
-        if (m_newVehicleButton->isChecked() && m_newVehicleNameEdit->text().trimmed().isEmpty())
+        if (!isRead())
+            problem = m_sourceLabel->text();
+        else if (m_newVehicleButton->isChecked() && m_newVehicleNameEdit->text().trimmed().isEmpty())
             problem = tr("Give the new vehicle a name.");
         else if (m_existingVehicleButton->isChecked() && m_vehicleBox->currentIndex() < 0)
             problem = tr("Choose the vehicle the records belong to.");
@@ -536,6 +538,9 @@ void CImportDialog::slotSettingsChanged()
     // Another vehicle of the file brings its own name.
     if (isRead() && settings.vehicleIndex != vehicleIndex)
         fillVehicles();
+    // The files page, which says why, is out of sight.
+    m_targetError->setText(isRead() ? QString() : m_sourceLabel->text());
+    m_targetError->setVisible(!isRead());
 }
 
 void CImportDialog::fillVehicles()
