@@ -271,7 +271,7 @@ CImporter::Plan CImporter::plan() const
     };
 
     // What the vehicle has already.
-    StoredKeys fuelKeys, serviceKeys, expenseKeys, noteKeys, readingKeys, scheduleKeys;
+    StoredKeys fuelKeys, serviceKeys, undatedServiceKeys, expenseKeys, noteKeys, readingKeys, scheduleKeys;
     QVector<QPair<int, int>> storedFuel; // fuel type, odometer
     if (vehicleId != 0) {
         const QVariantList id{vehicleId};
@@ -283,7 +283,11 @@ CImporter::Plan CImporter::plan() const
                 });
         eachRow(QStringLiteral("SELECT service_session_date, service_session_odometer, service_session_total_cost "
                                "FROM service_session WHERE service_session_vehicle_id=?"),
-                id, [&](const QSqlQuery &q) { serviceKeys.add(fuelKey(q.value(0).toDate(), q.value(1).toInt(), q.value(2).toDouble())); });
+                id, [&](const QSqlQuery &q) {
+                    serviceKeys.add(fuelKey(q.value(0).toDate(), q.value(1).toInt(), q.value(2).toDouble()));
+                    // A service read without a reading got an estimated one.
+                    undatedServiceKeys.add(fuelKey(q.value(0).toDate(), -1, q.value(2).toDouble()));
+                });
         eachRow(QStringLiteral("SELECT expense_date, expense_amount, expense_name FROM expense WHERE expense_vehicle_id=?"), id,
                 [&](const QSqlQuery &q) { expenseKeys.add(expenseKey(q.value(0).toDate(), q.value(1).toDouble(), q.value(2).toString())); });
         eachRow(QStringLiteral("SELECT note_date, note_title FROM note WHERE note_vehicle_id=?"), id,
@@ -406,7 +410,8 @@ CImporter::Plan CImporter::plan() const
         service.total = m_batch.vehicle.stored ? row.total : total / 100.0;
         if (service.odometer >= 0)
             recordReadings.insert(readingKey(row.date, service.odometer));
-        service.present = serviceKeys.take(fuelKey(row.date, qMax(service.odometer, 0), service.total));
+        service.present = service.odometer >= 0 ? serviceKeys.take(fuelKey(row.date, service.odometer, service.total))
+                                                : undatedServiceKeys.take(fuelKey(row.date, -1, service.total));
         plan.services.append(service);
     }
     for (const ImportExpense &row : m_batch.expenses) {

@@ -158,6 +158,7 @@ private slots:
         QString error;
         QVERIFY2(importer.run({}, &error), qPrintable(error));
         QCOMPARE(CVehicle(carId).odometerValue(), 135531);
+        QCOMPARE(CImporter(batch, {carId, QString()}, batch.settings).preview().totalToImport(), 0);
 
         // UK gallons when the user's gallon is the imperial one.
         CSettings::instance()->setValue(QStringLiteral("volume_unit"), VolumeUnitGallon);
