@@ -561,6 +561,7 @@ bool CImporter::run(const std::function<bool(int, int)> &progress, QString *erro
         if (plan.newVehicle) {
             const ImportVehicle &data = m_batch.vehicle;
             int typeId = 0;
+            QDate startDate;
             CTableVehicleType *types = CTableVehicleType::instance();
             if (!data.typeName.isEmpty()) {
                 typeId = types->findId(CTableVehicleType::Name, data.typeName);
@@ -580,22 +581,22 @@ bool CImporter::run(const std::function<bool(int, int)> &progress, QString *erro
                 // The lowest reading of the file starts the vehicle.
                 int start = std::numeric_limits<int>::max();
                 QDate first;
-                for (const Plan::Fuel &row : plan.fuel) {
-                    start = qMin(start, row.entry.odometer());
-                    if (!first.isValid() || row.entry.date() < first)
-                        first = row.entry.date();
-                }
-                for (const Plan::Reading &row : plan.readings) {
-                    start = qMin(start, row.reading);
-                    if (!first.isValid() || row.source.date < first)
-                        first = row.source.date;
-                }
-                for (const Plan::Service &row : plan.services) {
-                    if (row.odometer >= 0)
-                        start = qMin(start, row.odometer);
-                }
+                auto consider = [&start, &first](const QDate &date, int odometer) {
+                    if (odometer >= 0)
+                        start = qMin(start, odometer);
+                    if (!first.isValid() || date < first)
+                        first = date;
+                };
+                for (const Plan::Fuel &row : plan.fuel)
+                    consider(row.entry.date(), row.entry.odometer());
+                for (const Plan::Reading &row : plan.readings)
+                    consider(row.source.date, row.reading);
+                for (const Plan::Service &row : plan.services)
+                    consider(row.source.date, row.odometer);
+                for (const Plan::Expense &row : plan.expenses)
+                    consider(row.source.date, row.odometer);
                 vehicle.setOdometerValue(start == std::numeric_limits<int>::max() ? 0 : start);
-                vehicle.setDate(first.isValid() ? first : vehicle.date());
+                startDate = first.isValid() ? first : Utility::Clock::today();
             }
             vehicleId = vehicle.save(true);
             if (vehicleId == 0)
@@ -605,7 +606,7 @@ bool CImporter::run(const std::function<bool(int, int)> &progress, QString *erro
                 reading.setAutoSave(false);
                 reading.setParentType(COdometerLog::VehicleParent);
                 reading.setVehicleId(vehicleId);
-                reading.setDate(vehicle.date());
+                reading.setDate(startDate);
                 reading.setOdometer(vehicle.odometerValue());
                 reading.setDescription(CNewVehicle::startingReadingDescription());
                 if (reading.save(true) == 0)
