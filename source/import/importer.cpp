@@ -533,7 +533,7 @@ bool CImporter::run(const std::function<bool(int, int)> &progress, QString *erro
         if (!table)
             return fail(tr("The database is not available."));
     }
-    const QString saveFailed = tr("Nothing was imported: %1 (%2, line %3).");
+    const QString saveFailed = tr("%2, line %3: %1");
     QVector<int> imported(ImportKindCount, 0);
     QHash<CTable *, int> lastIds;
     int vehicleId = 0;
@@ -571,7 +571,7 @@ bool CImporter::run(const std::function<bool(int, int)> &progress, QString *erro
                     type.setName(data.typeName);
                     typeId = type.save(true);
                     if (typeId == 0)
-                        return fail(tr("Nothing was imported: the vehicle type could not be saved."));
+                        return fail(tr("The vehicle type could not be saved."));
                 }
             } else {
                 typeId = types->firstId();
@@ -600,7 +600,7 @@ bool CImporter::run(const std::function<bool(int, int)> &progress, QString *erro
             }
             vehicleId = vehicle.save(true);
             if (vehicleId == 0)
-                return fail(tr("Nothing was imported: the vehicle could not be saved."));
+                return fail(tr("The vehicle could not be saved."));
             if (!data.stored) {
                 COdometerLog reading;
                 reading.setAutoSave(false);
@@ -610,7 +610,7 @@ bool CImporter::run(const std::function<bool(int, int)> &progress, QString *erro
                 reading.setOdometer(vehicle.odometerValue());
                 reading.setDescription(CNewVehicle::startingReadingDescription());
                 if (reading.save(true) == 0)
-                    return fail(tr("Nothing was imported: the vehicle could not be saved."));
+                    return fail(tr("The vehicle could not be saved."));
             }
         } else {
             vehicleId = vehicle.id();
@@ -642,7 +642,7 @@ bool CImporter::run(const std::function<bool(int, int)> &progress, QString *erro
             reading.setDescription(row.source.description);
             const int id = reading.save(true);
             if (id == 0)
-                return fail(saveFailed.arg(tr("an odometer reading could not be saved"), row.source.origin.file)
+                return fail(saveFailed.arg(tr("The odometer reading could not be saved."), row.source.origin.file)
                                 .arg(row.source.origin.line));
             lastIds[CTableOdometerLog::instance()] = id;
             ++imported[int(ImportKind::Odometer)];
@@ -764,7 +764,7 @@ bool CImporter::run(const std::function<bool(int, int)> &progress, QString *erro
             schedule.setStatus(s.status);
             const int id = schedule.save(true);
             if (id == 0)
-                return fail(saveFailed.arg(tr("a service schedule could not be saved"), s.origin.file).arg(s.origin.line));
+                return fail(saveFailed.arg(tr("The service schedule could not be saved."), s.origin.file).arg(s.origin.line));
             lastIds[CTableServiceSchedule::instance()] = id;
             ++imported[int(ImportKind::Schedule)];
             if (!step())
@@ -773,7 +773,7 @@ bool CImporter::run(const std::function<bool(int, int)> &progress, QString *erro
         if (progress && !progress(total, total))
             return fail(cancelled);
         if (!transaction.commit())
-            return fail(tr("Nothing was imported: the database could not store the records."));
+            return fail(tr("The database could not store the records."));
     }
 
     m_vehicleId = vehicleId;
