@@ -368,6 +368,25 @@ private slots:
         QCOMPARE(again.totalToImport(), 0);
     }
 
+    void exportOfOneVehicleHoldsOnlyItsRecords()
+    {
+        const int first = import(read({QStringLiteral("drivvo-export.csv")}));
+        const int second = import(read({QStringLiteral("fuelly-export.csv"), QStringLiteral("fuelly-services.csv")}));
+        QVERIFY(first != 0 && second != 0);
+        const QString path = dir.filePath(QStringLiteral("one.zip"));
+        QString error;
+        QVERIFY2(CExporter::exportTo(path, {second}, &error), qPrintable(error));
+        const ImportBatch batch = read({path});
+        QVERIFY(batch.vehicleChoices.isEmpty());
+        QCOMPARE(batch.vehicle.name, QStringLiteral("Grey hatch"));
+        QCOMPARE(batch.fuel.size(), 7);
+        QCOMPARE(batch.services.size(), 3);
+        int items = 0;
+        for (const ImportService &service : batch.services)
+            items += service.items.size();
+        QCOMPARE(items, 6); // none of the other vehicle's items
+    }
+
     void exportFailureLeavesTheOldFile()
     {
         const QString path = dir.filePath(QStringLiteral("kept.zip"));
