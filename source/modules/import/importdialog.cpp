@@ -6,6 +6,7 @@
 #include "widgets/wizardsidebar.h"
 
 #include <QComboBox>
+#include <QDir>
 #include <QFileInfo>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -313,12 +314,19 @@ void CImportDialog::setStep(int step)
         m_addFilesButton->setFocus();
         break;
     case TargetStep:
-        (m_newVehicleButton->isChecked() ? static_cast<QWidget *>(m_newVehicleNameEdit) : m_vehicleBox)->setFocus();
+        targetField()->setFocus();
         break;
     default:
         m_importButton->setFocus();
         break;
     }
+}
+
+QWidget *CImportDialog::targetField() const
+{
+    if (m_newVehicleButton->isChecked())
+        return m_newVehicleNameEdit;
+    return m_vehicleBox;
 }
 
 void CImportDialog::updateButtons()
@@ -353,8 +361,7 @@ void CImportDialog::slotNext()
         m_targetError->setText(problem);
         m_targetError->setVisible(!problem.isEmpty());
         if (!problem.isEmpty()) {
-            (m_newVehicleButton->isChecked() ? static_cast<QWidget *>(m_newVehicleNameEdit) : m_vehicleBox)
-                ->setFocus();
+            targetField()->setFocus();
             return;
         }
         updatePreview();
@@ -384,7 +391,7 @@ bool CImportDialog::eventFilter(QObject *watched, QEvent *event)
 
 void CImportDialog::slotAddFiles()
 {
-    const QStringList picked = Utility::Prompt::openFileNames(this, tr("Import Records"), QString(),
+    const QStringList picked = Utility::Prompt::openFileNames(this, tr("Import Records"), QDir::homePath(),
                                                               ImportFormats::fileFilter());
     if (picked.isEmpty())
         return;
