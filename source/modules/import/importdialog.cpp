@@ -132,6 +132,7 @@ QWidget *CImportDialog::createFilesPage()
     m_filesCaption = new QLabel(page);
     m_fileList = new QListWidget(page);
     m_fileList->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    m_fileList->setWordWrap(true);
     m_fileList->installEventFilter(this);
     m_filesCaption->setBuddy(m_fileList);
     m_addFilesButton = new QPushButton(page);
@@ -429,17 +430,21 @@ void CImportDialog::readFiles(const ImportSettings &settings)
 
     // Each file names its source, or why it has none.
     m_fileList->clear();
+    bool unrecognised = false;
     for (const QString &path : m_files) {
         QString error;
         const ImportReader *reader = ImportFormats::readerFor(path, &error);
         const QString name = QFileInfo(path).fileName();
-        auto *item = new QListWidgetItem(reader ? tr("%1 (%2)").arg(name, reader->sourceName())
-                                                : tr("%1: %2").arg(name, error),
-                                         m_fileList);
-        item->setData(Qt::UserRole, path);
-        item->setToolTip(path);
+        QString text = tr("%1 (%2)").arg(name, reader ? reader->sourceName() : QString());
         if (!reader)
+            text = error.contains(name) ? error : tr("%1: %2").arg(name, error);
+        auto *item = new QListWidgetItem(text, m_fileList);
+        item->setData(Qt::UserRole, path);
+        item->setToolTip(reader ? path : path + QLatin1Char('\n') + error);
+        if (!reader) {
             item->setForeground(QColor(QStringLiteral("#B00000")));
+            unrecognised = true;
+        }
     }
 
     QString error;
@@ -451,8 +456,11 @@ void CImportDialog::readFiles(const ImportSettings &settings)
     if (m_files.isEmpty()) {
         m_sourceLabel->setText(tr("No file chosen yet."));
         setErrorLook(m_sourceLabel, false);
+    } else if (unrecognised) {
+        m_sourceLabel->setText(tr("Garvo cannot import the files marked in red; remove them to go on."));
+        setErrorLook(m_sourceLabel, true);
     } else if (!reader) {
-        m_sourceLabel->setText(tr("These files cannot be imported. %1").arg(error));
+        m_sourceLabel->setText(error.isEmpty() ? tr("Garvo cannot import these files.") : error);
         setErrorLook(m_sourceLabel, true);
     } else {
         m_reader = reader;
