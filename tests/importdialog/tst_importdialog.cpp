@@ -61,15 +61,17 @@ private:
     int count(const QString &table) const { return db->database->count(table); }
 
     // Picks the file through the file dialog and goes to the preview.
-    static void previewFile(CImportDialog &dialog, const QString &path)
+    static bool previewFile(CImportDialog &dialog, const QString &path)
     {
         Prompt::queueFileName(path);
         dialog.addFilesButton()->click();
-        QVERIFY2(dialog.nextButton()->isEnabled(), qPrintable(dialog.sourceLabel()->text()));
+        if (!dialog.nextButton()->isEnabled()) {
+            qWarning("%s", qPrintable(dialog.sourceLabel()->text()));
+            return false;
+        }
         dialog.nextButton()->click();
-        QCOMPARE(dialog.currentStep(), int(CImportDialog::TargetStep));
         dialog.nextButton()->click();
-        QCOMPARE(dialog.currentStep(), int(CImportDialog::PreviewStep));
+        return dialog.currentStep() == CImportDialog::PreviewStep;
     }
 
 private slots:
@@ -92,7 +94,7 @@ private slots:
         const QString path = writeFile(QStringLiteral("fuelups.csv"), FuelUps);
         {
             CImportDialog dialog;
-            previewFile(dialog, path);
+            QVERIFY(previewFile(dialog, path));
             QVERIFY(dialog.sourceLabel()->text().contains(QLatin1String("Fuelly")));
             QVERIFY(dialog.newVehicleButton()->isChecked());
             QCOMPARE(dialog.newVehicleNameEdit()->text(), QStringLiteral("Blue estate"));
@@ -122,7 +124,7 @@ private slots:
         // The same file again: the vehicle of that name is offered and
         // everything is already there.
         CImportDialog again;
-        previewFile(again, path);
+        QVERIFY(previewFile(again, path));
         QVERIFY(again.existingVehicleButton()->isChecked());
         const ImportKindPreview &fuel = again.preview().kind(ImportKind::Fuel);
         QCOMPARE(fuel.toImport, 0);
@@ -193,7 +195,7 @@ private slots:
     {
         const QString path = writeFile(QStringLiteral("fuelups.csv"), FuelUps);
         CImportDialog dialog;
-        previewFile(dialog, path);
+        QVERIFY(previewFile(dialog, path));
         connect(&dialog, &CImportDialog::importProgress, &dialog, &CImportDialog::slotCancelImport);
         dialog.importButton()->click();
 
