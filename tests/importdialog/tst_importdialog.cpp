@@ -1,6 +1,7 @@
 #include "../database/testdatabase.h"
 #include "testsupport.h"
 
+#include "backup/backup.h"
 #include "database/vehicle.h"
 #include "database/vehicletype.h"
 #include "modules/import/exportdialog.h"
@@ -134,6 +135,25 @@ private slots:
         QCOMPARE(count(QStringLiteral("vehicle")), 1);
         QCOMPARE(count(QStringLiteral("fuellog")), 3);
         QCOMPARE(count(QStringLiteral("odometerlog")), odometerRows);
+    }
+
+    void anImportIntoAVehicleWithRecordsBacksThemUpFirst()
+    {
+        CVehicle vehicle;
+        vehicle.setName(QStringLiteral("Blue estate"));
+        vehicle.setTypeId(1);
+        vehicle.setOdometerType(1);
+        QVERIFY(vehicle.save() != 0);
+
+        CImportDialog dialog;
+        QVERIFY(previewFile(dialog, writeFile(QStringLiteral("fuelups.csv"), FuelUps)));
+        QVERIFY(dialog.existingVehicleButton()->isChecked());
+        dialog.importButton()->click();
+        QCOMPARE(dialog.importedVehicleId(), vehicle.id());
+        QCOMPARE(count(QStringLiteral("fuellog")), 3);
+        const QList<CBackupFile> copies = CBackupStore(db->path()).list();
+        QCOMPARE(copies.size(), 1);
+        QCOMPARE(copies.first().reason(), CBackupFile::BeforeImport);
     }
 
     void filesThatCannotBeImportedAreRefusedWithAReason()

@@ -2,6 +2,7 @@
 
 #include "database/vehicle.h"
 #include "import/importreader.h"
+#include "modules/backup/backupactions.h"
 #include "utility/prompt.h"
 #include "widgets/wizardsidebar.h"
 
@@ -702,7 +703,13 @@ void CImportDialog::slotImport()
     if (m_importing || !isRead() || m_preview.totalToImport() == 0)
         return;
 
-    CImporter importer(m_batch, chosenTarget(), chosenSettings());
+    const ImportTarget target = chosenTarget();
+    // Records added to a vehicle that has some are hard to pick out again:
+    // a copy of the records before the import makes it undoable.
+    if (target.vehicleId != 0 && !backUpBeforeChange(this, CBackupFile::BeforeImport))
+        return;
+
+    CImporter importer(m_batch, target, chosenSettings());
     QProgressDialog progress(tr("Importing records..."), tr("Cancel"), 0, m_preview.totalToImport(), this);
     progress.setWindowTitle(tr("Import Records"));
     progress.setWindowModality(Qt::WindowModal);
