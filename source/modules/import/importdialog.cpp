@@ -704,8 +704,8 @@ void CImportDialog::slotImport()
         return;
 
     const ImportTarget target = chosenTarget();
-    // Records added to a vehicle that has some are hard to pick out again:
-    // a copy of the records before the import makes it undoable.
+    // Records added to an existing vehicle are hard to pick out again (a new
+    // vehicle is simply deleted): a copy taken first makes the import undoable.
     if (target.vehicleId != 0 && !backUpBeforeChange(this, CBackupFile::BeforeImport))
         return;
 
