@@ -404,6 +404,9 @@ void CImportDialog::slotAddFiles()
             files.append(absolute);
     }
     setFiles(files);
+    // Return then goes on rather than asking for more files.
+    if (isRead())
+        m_nextButton->setFocus();
 }
 
 void CImportDialog::slotRemoveFiles()
