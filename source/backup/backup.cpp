@@ -38,6 +38,7 @@ constexpr ReasonToken ReasonTokens[] = {
     {CBackupFile::BeforeVehicleDeletion, "vehicle-deletion"},
     {CBackupFile::BeforeUpdate, "update"},
     {CBackupFile::BeforeRestore, "restore"},
+    {CBackupFile::BeforeImport, "import"},
     {CBackupFile::OtherReason, "other"},
 };
 

@@ -14,7 +14,7 @@ class CDatabase;
 class CBackupFile
 {
 public:
-    enum Reason { Daily, BeforeVehicleDeletion, BeforeUpdate, BeforeRestore, OtherReason };
+    enum Reason { Daily, BeforeVehicleDeletion, BeforeUpdate, BeforeRestore, BeforeImport, OtherReason };
 
     // The copy at `path`; not valid when the file name is not a backup name.
     static CBackupFile fromPath(const QString &path);

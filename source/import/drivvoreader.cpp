@@ -34,7 +34,8 @@ bool isDrivvoText(const QString &text)
     if (!line.startsWith(QLatin1Char('#')))
         return false;
     const QString name = sectionName(line);
-    return !name.isEmpty() && line.at(line.indexOf(name) - 1) == QLatin1Char('#')
+    const int at = name.isEmpty() ? -1 : line.indexOf(name);
+    return at > 0 && line.at(at - 1) == QLatin1Char('#')
            && (sectionKind(name) != Section::Other || name.compare(QLatin1String("Vehicle"), Qt::CaseInsensitive) == 0);
 }
 

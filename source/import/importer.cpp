@@ -271,7 +271,7 @@ CImporter::Plan CImporter::plan() const
     };
 
     // What the vehicle has already.
-    StoredKeys fuelKeys, serviceKeys, expenseKeys, noteKeys, readingKeys, scheduleKeys;
+    StoredKeys fuelKeys, serviceKeys, undatedServiceKeys, expenseKeys, noteKeys, readingKeys, scheduleKeys;
     QVector<QPair<int, int>> storedFuel; // fuel type, odometer
     if (vehicleId != 0) {
         const QVariantList id{vehicleId};
@@ -283,7 +283,11 @@ CImporter::Plan CImporter::plan() const
                 });
         eachRow(QStringLiteral("SELECT service_session_date, service_session_odometer, service_session_total_cost "
                                "FROM service_session WHERE service_session_vehicle_id=?"),
-                id, [&](const QSqlQuery &q) { serviceKeys.add(fuelKey(q.value(0).toDate(), q.value(1).toInt(), q.value(2).toDouble())); });
+                id, [&](const QSqlQuery &q) {
+                    serviceKeys.add(fuelKey(q.value(0).toDate(), q.value(1).toInt(), q.value(2).toDouble()));
+                    // A service read without a reading got an estimated one.
+                    undatedServiceKeys.add(fuelKey(q.value(0).toDate(), -1, q.value(2).toDouble()));
+                });
         eachRow(QStringLiteral("SELECT expense_date, expense_amount, expense_name FROM expense WHERE expense_vehicle_id=?"), id,
                 [&](const QSqlQuery &q) { expenseKeys.add(expenseKey(q.value(0).toDate(), q.value(1).toDouble(), q.value(2).toString())); });
         eachRow(QStringLiteral("SELECT note_date, note_title FROM note WHERE note_vehicle_id=?"), id,
@@ -406,7 +410,8 @@ CImporter::Plan CImporter::plan() const
         service.total = m_batch.vehicle.stored ? row.total : total / 100.0;
         if (service.odometer >= 0)
             recordReadings.insert(readingKey(row.date, service.odometer));
-        service.present = serviceKeys.take(fuelKey(row.date, qMax(service.odometer, 0), service.total));
+        service.present = service.odometer >= 0 ? serviceKeys.take(fuelKey(row.date, service.odometer, service.total))
+                                                : undatedServiceKeys.take(fuelKey(row.date, -1, service.total));
         plan.services.append(service);
     }
     for (const ImportExpense &row : m_batch.expenses) {
@@ -528,7 +533,7 @@ bool CImporter::run(const std::function<bool(int, int)> &progress, QString *erro
         if (!table)
             return fail(tr("The database is not available."));
     }
-    const QString saveFailed = tr("Nothing was imported: %1 (%2, line %3).");
+    const QString saveFailed = tr("%2, line %3: %1");
     QVector<int> imported(ImportKindCount, 0);
     QHash<CTable *, int> lastIds;
     int vehicleId = 0;
@@ -556,6 +561,7 @@ bool CImporter::run(const std::function<bool(int, int)> &progress, QString *erro
         if (plan.newVehicle) {
             const ImportVehicle &data = m_batch.vehicle;
             int typeId = 0;
+            QDate startDate;
             CTableVehicleType *types = CTableVehicleType::instance();
             if (!data.typeName.isEmpty()) {
                 typeId = types->findId(CTableVehicleType::Name, data.typeName);
@@ -565,7 +571,7 @@ bool CImporter::run(const std::function<bool(int, int)> &progress, QString *erro
                     type.setName(data.typeName);
                     typeId = type.save(true);
                     if (typeId == 0)
-                        return fail(tr("Nothing was imported: the vehicle type could not be saved."));
+                        return fail(tr("The vehicle type could not be saved."));
                 }
             } else {
                 typeId = types->firstId();
@@ -575,36 +581,36 @@ bool CImporter::run(const std::function<bool(int, int)> &progress, QString *erro
                 // The lowest reading of the file starts the vehicle.
                 int start = std::numeric_limits<int>::max();
                 QDate first;
-                for (const Plan::Fuel &row : plan.fuel) {
-                    start = qMin(start, row.entry.odometer());
-                    if (!first.isValid() || row.entry.date() < first)
-                        first = row.entry.date();
-                }
-                for (const Plan::Reading &row : plan.readings) {
-                    start = qMin(start, row.reading);
-                    if (!first.isValid() || row.source.date < first)
-                        first = row.source.date;
-                }
-                for (const Plan::Service &row : plan.services) {
-                    if (row.odometer >= 0)
-                        start = qMin(start, row.odometer);
-                }
+                auto consider = [&start, &first](const QDate &date, int odometer) {
+                    if (odometer >= 0)
+                        start = qMin(start, odometer);
+                    if (!first.isValid() || date < first)
+                        first = date;
+                };
+                for (const Plan::Fuel &row : plan.fuel)
+                    consider(row.entry.date(), row.entry.odometer());
+                for (const Plan::Reading &row : plan.readings)
+                    consider(row.source.date, row.reading);
+                for (const Plan::Service &row : plan.services)
+                    consider(row.source.date, row.odometer);
+                for (const Plan::Expense &row : plan.expenses)
+                    consider(row.source.date, row.odometer);
                 vehicle.setOdometerValue(start == std::numeric_limits<int>::max() ? 0 : start);
-                vehicle.setDate(first.isValid() ? first : vehicle.date());
+                startDate = first.isValid() ? first : Utility::Clock::today();
             }
             vehicleId = vehicle.save(true);
             if (vehicleId == 0)
-                return fail(tr("Nothing was imported: the vehicle could not be saved."));
+                return fail(tr("The vehicle could not be saved."));
             if (!data.stored) {
                 COdometerLog reading;
                 reading.setAutoSave(false);
                 reading.setParentType(COdometerLog::VehicleParent);
                 reading.setVehicleId(vehicleId);
-                reading.setDate(vehicle.date());
+                reading.setDate(startDate);
                 reading.setOdometer(vehicle.odometerValue());
                 reading.setDescription(CNewVehicle::startingReadingDescription());
                 if (reading.save(true) == 0)
-                    return fail(tr("Nothing was imported: the vehicle could not be saved."));
+                    return fail(tr("The vehicle could not be saved."));
             }
         } else {
             vehicleId = vehicle.id();
@@ -636,7 +642,7 @@ bool CImporter::run(const std::function<bool(int, int)> &progress, QString *erro
             reading.setDescription(row.source.description);
             const int id = reading.save(true);
             if (id == 0)
-                return fail(saveFailed.arg(tr("an odometer reading could not be saved"), row.source.origin.file)
+                return fail(saveFailed.arg(tr("The odometer reading could not be saved."), row.source.origin.file)
                                 .arg(row.source.origin.line));
             lastIds[CTableOdometerLog::instance()] = id;
             ++imported[int(ImportKind::Odometer)];
@@ -758,7 +764,7 @@ bool CImporter::run(const std::function<bool(int, int)> &progress, QString *erro
             schedule.setStatus(s.status);
             const int id = schedule.save(true);
             if (id == 0)
-                return fail(saveFailed.arg(tr("a service schedule could not be saved"), s.origin.file).arg(s.origin.line));
+                return fail(saveFailed.arg(tr("The service schedule could not be saved."), s.origin.file).arg(s.origin.line));
             lastIds[CTableServiceSchedule::instance()] = id;
             ++imported[int(ImportKind::Schedule)];
             if (!step())
@@ -767,7 +773,7 @@ bool CImporter::run(const std::function<bool(int, int)> &progress, QString *erro
         if (progress && !progress(total, total))
             return fail(cancelled);
         if (!transaction.commit())
-            return fail(tr("Nothing was imported: the database could not store the records."));
+            return fail(tr("The database could not store the records."));
     }
 
     m_vehicleId = vehicleId;

@@ -64,7 +64,8 @@ public:
 
     // Writes everything in one transaction. `progress` (may be empty) is
     // called now and then with the rows written and the total; returning
-    // false cancels. False with the reason in `error` on failure or cancel;
+    // false cancels. False with the reason in `error` on failure or cancel
+    // (a row that cannot be stored is named "<file>, line <n>: <reason>");
     // then the database is unchanged. On success the record tables emit one
     // inserted() each for the rows they received (and the vehicle table
     // inserted() or updated() for the vehicle), so every page refreshes once.

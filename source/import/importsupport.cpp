@@ -20,6 +20,14 @@ QString tr(const char *text)
     return QCoreApplication::translate("ImportSupport", text);
 }
 
+// The day, month and year parts of a date followed by an optional time.
+QStringList dateParts(const QString &text)
+{
+    static const QRegularExpression timeStart(QStringLiteral("[ T]"));
+    static const QRegularExpression separator(QStringLiteral("[./-]"));
+    return text.trimmed().section(timeStart, 0, 0).split(separator);
+}
+
 QString damagedZip()
 {
     return tr("The zip archive is damaged or incomplete.");
@@ -214,8 +222,7 @@ std::optional<double> money(const QString &text, DecimalMark mark, QString *reas
 
 QDate date(const QString &text, DateOrder order)
 {
-    const QString value = text.trimmed().section(QRegularExpression(QStringLiteral("[ T]")), 0, 0);
-    const QStringList parts = value.split(QRegularExpression(QStringLiteral("[./-]")));
+    const QStringList parts = dateParts(text);
     if (parts.size() != 3)
         return QDate();
     int numbers[3];
@@ -256,9 +263,7 @@ DateOrder detectDateOrder(const QStringList &dates, DateOrder fallback, SettingS
     bool monthFirst = false;
     bool yearFirst = false;
     for (const QString &text : dates) {
-        const QStringList parts = text.trimmed()
-                                      .section(QRegularExpression(QStringLiteral("[ T]")), 0, 0)
-                                      .split(QRegularExpression(QStringLiteral("[./-]")));
+        const QStringList parts = dateParts(text);
         if (parts.size() != 3)
             continue;
         if (parts.at(0).size() == 4) {

@@ -158,6 +158,7 @@ private slots:
         QString error;
         QVERIFY2(importer.run({}, &error), qPrintable(error));
         QCOMPARE(CVehicle(carId).odometerValue(), 135531);
+        QCOMPARE(CImporter(batch, {carId, QString()}, batch.settings).preview().totalToImport(), 0);
 
         // UK gallons when the user's gallon is the imperial one.
         CSettings::instance()->setValue(QStringLiteral("volume_unit"), VolumeUnitGallon);
@@ -365,6 +366,25 @@ private slots:
         ImportSettings settings;
         const ImportPreview again = CImporter(read({first}, settings), {1, QString()}, settings).preview();
         QCOMPARE(again.totalToImport(), 0);
+    }
+
+    void exportOfOneVehicleHoldsOnlyItsRecords()
+    {
+        const int first = import(read({QStringLiteral("drivvo-export.csv")}));
+        const int second = import(read({QStringLiteral("fuelly-export.csv"), QStringLiteral("fuelly-services.csv")}));
+        QVERIFY(first != 0 && second != 0);
+        const QString path = dir.filePath(QStringLiteral("one.zip"));
+        QString error;
+        QVERIFY2(CExporter::exportTo(path, {second}, &error), qPrintable(error));
+        const ImportBatch batch = read({path});
+        QVERIFY(batch.vehicleChoices.isEmpty());
+        QCOMPARE(batch.vehicle.name, QStringLiteral("Grey hatch"));
+        QCOMPARE(batch.fuel.size(), 7);
+        QCOMPARE(batch.services.size(), 3);
+        int items = 0;
+        for (const ImportService &service : batch.services)
+            items += service.items.size();
+        QCOMPARE(items, 6); // none of the other vehicle's items
     }
 
     void exportFailureLeavesTheOldFile()

@@ -237,6 +237,74 @@ private slots:
         QCOMPARE(bike.fuel.size(), 1);
     }
 
+    void otherShapesOfTheSameSources()
+    {
+        // A Fuelio backup as the cloud keeps it: the vehicle file in a zip.
+        const QString fuelioZip = dir.filePath(QStringLiteral("fuelio.zip"));
+        QVERIFY(writeZip(fuelioZip, {{QStringLiteral("Fuelio/backup-csv/vehicle-3-sync.csv"),
+                                      readAll(sample(QStringLiteral("fuelio-backup.csv")))}}));
+        QCOMPARE(read({fuelioZip}, {}, QStringLiteral("Fuelio")).fuel.size(), 7);
+
+        // Spanish Drivvo markers and headers: columns by their place.
+        const QString spanish = write(QStringLiteral("drivvo-es.csv"), QStringLiteral(
+            "#Reabastecimiento\n\"Odómetro (km)\",\"Fecha\",\"Combustible\",\"Precio / L\",\"Valor total\",\"Volumen\",\"Tanque lleno\"\n"
+            "\"1200\",\"13/02/2024\",\"Gasolina\",\"1.5\",\"45\",\"30\",\"Sí\"\n"
+            "\"800\",\"02/01/2024\",\"Gasolina\",\"1.5\",\"15\",\"10\",\"No\"\n"
+            "\n#Servicio\n\"Odómetro (km)\",\"Fecha\",\"Valor total\",\"Tipo de servicio\",\"Lugar\",\"Notas\"\n"
+            "\"1000\",\"05/01/2024\",\"80\",\"Aceite\",\"Taller\",\"\"\n").toUtf8());
+        const ImportBatch drivvo = read({spanish}, {}, QStringLiteral("Drivvo"));
+        QCOMPARE(drivvo.fuel.size(), 2);
+        QCOMPARE(drivvo.dateOrderSource, SettingSource::FromFile); // 13/02 settles it
+        QCOMPARE(drivvo.fuel.first().date, QDate(2024, 2, 13));
+        QVERIFY(drivvo.fuel.at(1).partial && !drivvo.fuel.at(0).partial);
+        QCOMPARE(drivvo.services.first().items.first().description, QStringLiteral("Aceite"));
+
+        // Dates that fit either order are guessed; the user's answer re-reads them.
+        QByteArray gas = readAll(sample(QStringLiteral("lubelogger-gas.csv")));
+        gas.replace("1/19/2025", "1/12/2025").replace("2/15/2025", "2/11/2025").replace("3/22/2025", "3/12/2025");
+        const QString ambiguous = write(QStringLiteral("ambiguous.csv"), gas);
+        ImportBatch batch = read({ambiguous});
+        QCOMPARE(batch.dateOrderSource, SettingSource::Guessed);
+        QCOMPARE(batch.fuel.first().date, QDate(2025, 1, 4));
+        ImportSettings settings = batch.settings;
+        settings.dateOrder = DateOrder::DayMonthYear;
+        batch = read({ambiguous}, settings);
+        QCOMPARE(batch.fuel.first().date, QDate(2025, 4, 1));
+
+        // Several cars in one Fuelly file: one is read at a time.
+        const QByteArray us = readAll(sample(QStringLiteral("fuelly-export-us.csv")));
+        const QByteArray cars = readAll(sample(QStringLiteral("fuelly-export.csv"))) + us.mid(us.indexOf('\n') + 1);
+        const QString mixed = write(QStringLiteral("cars.csv"), cars);
+        QCOMPARE(read({mixed}).vehicleChoices.size(), 2);
+        settings = ImportSettings();
+        settings.vehicleIndex = 1;
+        const ImportBatch pickup = read({mixed}, settings);
+        QCOMPARE(pickup.vehicle.name, QStringLiteral("Red pickup"));
+        QCOMPARE(pickup.fuel.size(), 6);
+
+        // An aCar backup of the old layout: services and expenses apart.
+        QMap<QString, QByteArray> old;
+        old.insert(QStringLiteral("metadata.inf"), "acar.backup.type=Full-Backup\n");
+        old.insert(QStringLiteral("services.xml"), "<services><service id=\"1\"><name>Oil</name></service></services>");
+        old.insert(QStringLiteral("expenses.xml"), "<expenses><expense id=\"2\"><name>Toll</name></expense></expenses>");
+        old.insert(QStringLiteral("preferences.xml"),
+                   "<preferences><preference name=\"acar.distance-unit\">km</preference>"
+                   "<preference name=\"acar.volume-unit\">L</preference></preferences>");
+        old.insert(QStringLiteral("vehicles.xml"),
+                   "<vehicles><vehicle><name>Old</name><service-records><service-record><date>03/04/2015 - 10:00</date>"
+                   "<odometer-reading>5000</odometer-reading><total-cost>40</total-cost><services><service id=\"1\"/>"
+                   "</services></service-record></service-records><expense-records><expense-record><date>04/04/2015 - 10:00"
+                   "</date><total-cost>2.5</total-cost><expenses><expense id=\"2\"/></expenses></expense-record>"
+                   "</expense-records></vehicle></vehicles>");
+        const QString oldBackup = dir.filePath(QStringLiteral("old.abp"));
+        QVERIFY(writeZip(oldBackup, old));
+        const ImportBatch acar = read({oldBackup}, {}, QStringLiteral("aCar"));
+        QCOMPARE(acar.settings.distanceUnit, DistanceUnit::Kilometres);
+        QCOMPARE(acar.services.first().date, QDate(2015, 3, 4));
+        QCOMPARE(acar.services.first().items.first().description, QStringLiteral("Oil"));
+        QCOMPARE(acar.expenses.first().name, QStringLiteral("Toll"));
+    }
+
     void badFilesGetAClearMessage()
     {
         const QByteArray fuelly = readAll(sample(QStringLiteral("fuelly-export.csv")));

@@ -82,6 +82,8 @@ QString CRestoreBackupDialog::reasonText(CBackupFile::Reason reason)
         return tr("Before an update");
     case CBackupFile::BeforeRestore:
         return tr("Before a restore");
+    case CBackupFile::BeforeImport:
+        return tr("Before an import");
     case CBackupFile::OtherReason:
         break;
     }

@@ -12,14 +12,14 @@ int runImport(QWidget *parent)
     if (dialog.exec() != QDialog::Accepted)
         return 0;
     const int vehicleId = dialog.importedVehicleId();
-    // The pages of a vehicle already shown followed the import through the
-    // tables' signals; another vehicle is loaded once.
+    // The pages of the vehicle the module holds followed the import through
+    // the tables' signals; another vehicle is loaded once.
     CModuleContainer *container = CMainWindow::instance() ? CMainWindow::instance()->moduleContainer() : nullptr;
     auto *module = container ? qobject_cast<CVehicleModule *>(container->moduleById(ModuleId::Vehicle)) : nullptr;
-    if (module && module->vehicle().id() == vehicleId)
-        container->activate(ModuleId::Vehicle);
-    else
+    if (!module || module->vehicle().id() != vehicleId)
         openVehicle(vehicleId);
+    else if (container->currentModule() != module)
+        container->activate(ModuleId::Vehicle);
     return vehicleId;
 }
 

@@ -2,10 +2,12 @@
 
 #include "database/vehicle.h"
 #include "import/importreader.h"
+#include "modules/backup/backupactions.h"
 #include "utility/prompt.h"
 #include "widgets/wizardsidebar.h"
 
 #include <QComboBox>
+#include <QDir>
 #include <QFileInfo>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -131,6 +133,7 @@ QWidget *CImportDialog::createFilesPage()
     m_filesCaption = new QLabel(page);
     m_fileList = new QListWidget(page);
     m_fileList->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    m_fileList->setWordWrap(true);
     m_fileList->installEventFilter(this);
     m_filesCaption->setBuddy(m_fileList);
     m_addFilesButton = new QPushButton(page);
@@ -313,12 +316,19 @@ void CImportDialog::setStep(int step)
         m_addFilesButton->setFocus();
         break;
     case TargetStep:
-        (m_newVehicleButton->isChecked() ? static_cast<QWidget *>(m_newVehicleNameEdit) : m_vehicleBox)->setFocus();
+        targetField()->setFocus();
         break;
     default:
         m_importButton->setFocus();
         break;
     }
+}
+
+QWidget *CImportDialog::targetField() const
+{
+    if (m_newVehicleButton->isChecked())
+        return m_newVehicleNameEdit;
+    return m_vehicleBox;
 }
 
 void CImportDialog::updateButtons()
@@ -344,15 +354,16 @@ void CImportDialog::slotNext()
         break;
     case TargetStep: {
         QString problem;
-        if (m_newVehicleButton->isChecked() && m_newVehicleNameEdit->text().trimmed().isEmpty())
+        if (!isRead())
+            problem = m_sourceLabel->text();
+        else if (m_newVehicleButton->isChecked() && m_newVehicleNameEdit->text().trimmed().isEmpty())
             problem = tr("Give the new vehicle a name.");
         else if (m_existingVehicleButton->isChecked() && m_vehicleBox->currentIndex() < 0)
             problem = tr("Choose the vehicle the records belong to.");
         m_targetError->setText(problem);
         m_targetError->setVisible(!problem.isEmpty());
         if (!problem.isEmpty()) {
-            (m_newVehicleButton->isChecked() ? static_cast<QWidget *>(m_newVehicleNameEdit) : m_vehicleBox)
-                ->setFocus();
+            targetField()->setFocus();
             return;
         }
         updatePreview();
@@ -382,7 +393,7 @@ bool CImportDialog::eventFilter(QObject *watched, QEvent *event)
 
 void CImportDialog::slotAddFiles()
 {
-    const QStringList picked = Utility::Prompt::openFileNames(this, tr("Import Records"), QString(),
+    const QStringList picked = Utility::Prompt::openFileNames(this, tr("Import Records"), QDir::homePath(),
                                                               ImportFormats::fileFilter());
     if (picked.isEmpty())
         return;
@@ -393,6 +404,9 @@ void CImportDialog::slotAddFiles()
             files.append(absolute);
     }
     setFiles(files);
+    // Return then goes on rather than asking for more files.
+    if (isRead())
+        m_nextButton->setFocus();
 }
 
 void CImportDialog::slotRemoveFiles()
@@ -420,17 +434,21 @@ void CImportDialog::readFiles(const ImportSettings &settings)
 
     // Each file names its source, or why it has none.
     m_fileList->clear();
+    bool unrecognised = false;
     for (const QString &path : m_files) {
         QString error;
         const ImportReader *reader = ImportFormats::readerFor(path, &error);
         const QString name = QFileInfo(path).fileName();
-        auto *item = new QListWidgetItem(reader ? tr("%1 (%2)").arg(name, reader->sourceName())
-                                                : tr("%1: %2").arg(name, error),
-                                         m_fileList);
-        item->setData(Qt::UserRole, path);
-        item->setToolTip(path);
+        QString text = tr("%1 (%2)").arg(name, reader ? reader->sourceName() : QString());
         if (!reader)
+            text = error.contains(name) ? error : tr("%1: %2").arg(name, error);
+        auto *item = new QListWidgetItem(text, m_fileList);
+        item->setData(Qt::UserRole, path);
+        item->setToolTip(reader ? path : path + QLatin1Char('\n') + error);
+        if (!reader) {
             item->setForeground(QColor(QStringLiteral("#B00000")));
+            unrecognised = true;
+        }
     }
 
     QString error;
@@ -442,8 +460,11 @@ void CImportDialog::readFiles(const ImportSettings &settings)
     if (m_files.isEmpty()) {
         m_sourceLabel->setText(tr("No file chosen yet."));
         setErrorLook(m_sourceLabel, false);
+    } else if (unrecognised) {
+        m_sourceLabel->setText(tr("Garvo cannot import the files marked in red; remove them to go on."));
+        setErrorLook(m_sourceLabel, true);
     } else if (!reader) {
-        m_sourceLabel->setText(tr("These files cannot be imported. %1").arg(error));
+        m_sourceLabel->setText(error.isEmpty() ? tr("Garvo cannot import these files.") : error);
         setErrorLook(m_sourceLabel, true);
     } else {
         m_reader = reader;
@@ -536,6 +557,9 @@ void CImportDialog::slotSettingsChanged()
     // Another vehicle of the file brings its own name.
     if (isRead() && settings.vehicleIndex != vehicleIndex)
         fillVehicles();
+    // The files page, which says why, is out of sight.
+    m_targetError->setText(isRead() ? QString() : m_sourceLabel->text());
+    m_targetError->setVisible(!isRead());
 }
 
 void CImportDialog::fillVehicles()
@@ -682,7 +706,13 @@ void CImportDialog::slotImport()
     if (m_importing || !isRead() || m_preview.totalToImport() == 0)
         return;
 
-    CImporter importer(m_batch, chosenTarget(), chosenSettings());
+    const ImportTarget target = chosenTarget();
+    // Records added to an existing vehicle are hard to pick out again (a new
+    // vehicle is simply deleted): a copy taken first makes the import undoable.
+    if (target.vehicleId != 0 && !backUpBeforeChange(this, CBackupFile::BeforeImport))
+        return;
+
+    CImporter importer(m_batch, target, chosenSettings());
     QProgressDialog progress(tr("Importing records..."), tr("Cancel"), 0, m_preview.totalToImport(), this);
     progress.setWindowTitle(tr("Import Records"));
     progress.setWindowModality(Qt::WindowModal);

@@ -98,6 +98,8 @@ private:
     QWidget *createTargetPage();
     QWidget *createPreviewPage();
     void setStep(int step);
+    // The field that names the target: the new name or the vehicle list.
+    QWidget *targetField() const;
     void updateButtons();
 
     // Recognises and reads the files with `settings`; shows the outcome.
