@@ -1,4 +1,5 @@
 #include "../database/testdatabase.h"
+#include "testrecords.h"
 #include "testsupport.h"
 
 #include "application/configuration.h"
@@ -105,13 +106,7 @@ QMap<QString, Kind> kinds()
 
 int addVehicle()
 {
-    CVehicle vehicle;
-    vehicle.setAutoSave(false);
-    vehicle.setName(QStringLiteral("Van"));
-    vehicle.setOdometerType(1);
-    vehicle.setFuelSystemType(1);
-    vehicle.setFuelNameFirst(QStringLiteral("Diesel"));
-    return vehicle.save(true);
+    return TestRecords::addVehicle(QStringLiteral("Van"), 0, 1, 1, QStringLiteral("Diesel"));
 }
 
 QList<int> visibleColumns(const CRecordTableView &view)

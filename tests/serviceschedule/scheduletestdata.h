@@ -4,7 +4,7 @@
 // of the running test.
 
 #include "database/serviceschedule.h"
-#include "database/vehicle.h"
+#include "testrecords.h"
 
 #include <QDate>
 
@@ -12,12 +12,7 @@ namespace ScheduleTestData {
 
 inline CVehicle addVehicle(const QString &name = QStringLiteral("Golf"), int odometer = 5000, int unit = 1)
 {
-    CVehicle vehicle;
-    vehicle.setAutoSave(false);
-    vehicle.setName(name);
-    vehicle.setOdometerType(unit);
-    vehicle.setOdometerValue(odometer);
-    return CVehicle(vehicle.save(true));
+    return CVehicle(TestRecords::addVehicle(name, odometer, unit));
 }
 
 // A schedule as the dialog would store it: due and reminder by the bits given.
