@@ -80,42 +80,6 @@ private slots:
         QCOMPARE(view.currentId(), view.model()->index(0, Column::Id).data().toInt());
     }
 
-    void resizedColumnWidthsAreKept()
-    {
-        {
-            CFuelLogTableView view;
-            view.setVehicle(addVehicle(2));
-            view.horizontalHeader()->resizeSection(Column::Quantity, 123);
-        }
-        CConfiguration::instance()->setGroup(Config::Group::FuelLogColumns);
-        QCOMPARE(CConfiguration::instance()->value(QStringLiteral("column7")).toInt(), 123);
-        CFuelLogTableView view;
-        view.setVehicle(addVehicle(2));
-        QCOMPARE(view.columnWidth(Column::Quantity), 123);
-    }
-
-    void deleteAsksFirst()
-    {
-        const CVehicle vehicle = addVehicle(1);
-        addEntry(vehicle, 1, 1000);
-        addEntry(vehicle, 1, 2000);
-        CFuelLogTableView view;
-        view.setVehicle(vehicle);
-
-        Prompt::queueAnswer(QMessageBox::No);
-        view.slotDelete();
-        QCOMPARE(rows(QStringLiteral("fuellog")), 2);
-        Prompt::queueAnswer(QMessageBox::Yes);
-        view.slotDelete();
-        QCOMPARE(rows(QStringLiteral("fuellog")), 1);
-        QCOMPARE(view.model()->index(0, Column::Odometer).data().toInt(), 1000);
-        QCOMPARE(Prompt::shown().back().text, QStringLiteral("Are you sure that you want to delete this Fuel Entry?"));
-
-        view.setVehicle(addVehicle(1));
-        view.slotEdit();
-        QCOMPARE(Prompt::shown().back().text, QStringLiteral("Fuel entry not selected."));
-    }
-
     void footers_data()
     {
         QTest::addColumn<int>("fuelSystem");

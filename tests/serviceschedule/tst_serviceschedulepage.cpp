@@ -80,22 +80,6 @@ private slots:
         Utility::Clock::reset();
     }
 
-    void waysInLeadToTheRightPage()
-    {
-        QVERIFY(openVehicle(golfId));
-        QVERIFY(!module->newScheduleButton()->isHidden());
-        QVERIFY(!module->sidebar()->schedulesButton()->isHidden());
-        module->sidebar()->schedulesButton()->click();
-        QCOMPARE(module->contentWidget()->currentId(), int(VehicleContentId::NoServiceSchedules));
-
-        Plan plan;
-        plan.dueType = 2;
-        plan.dueOdometer = 60000;
-        addSchedule(CVehicle(golfId), plan);
-        module->sidebar()->schedulesButton()->click();
-        QCOMPARE(module->contentWidget()->currentId(), int(VehicleContentId::ServiceSchedules));
-    }
-
     // Odometer 48200, today 2024-03-15.
     void listShowsTextsAndColoursFromItsRows()
     {
@@ -194,13 +178,6 @@ private slots:
         view->slotDelete();
         QTRY_COMPARE(module->contentWidget()->currentId(), int(VehicleContentId::NoServiceSchedules));
         QVERIFY(page()->footer()->isHidden());
-    }
-
-    void summaryTexts()
-    {
-        QCOMPARE(CServiceScheduleContent::summaryTitle(0), QStringLiteral("No Active Service Shedules"));
-        QCOMPARE(CServiceScheduleContent::summaryText(0, 0, 0), QString());
-        QCOMPARE(CServiceScheduleContent::summaryText(-1, 2, 0), QStringLiteral("Overdue: 2"));
     }
 };
 

@@ -390,32 +390,6 @@ private slots:
         QCOMPARE(info->odometerLog()->model()->rowCount(), 2);
         QCOMPARE(fuelLoads.count(), 1);
     }
-
-    // An edit made elsewhere (a garage card) shows on the open page.
-    void vehicleUpdatedElsewhereRefreshesThePage()
-    {
-        const int id = Fixtures::addVehicle(QStringLiteral("Golf"), 1, QStringLiteral("Diesel"));
-        const int otherId = Fixtures::addVehicle(QStringLiteral("Other"));
-        CVehicleModule module;
-        module.setVehicle(CVehicle(id));
-        module.enterModule();
-
-        CVehicle other(otherId);
-        other.setName(QStringLiteral("Renamed other"));
-        QCOMPARE(module.header()->title(), QStringLiteral("Golf"));
-
-        CVehicle edited(id);
-        edited.setAutoSave(false);
-        edited.setName(QStringLiteral("Golf Variant"));
-        edited.setFuelSystemType(2);
-        edited.setFuelNameSecond(QStringLiteral("LPG"));
-        edited.setOdometerValue(51000);
-        QCOMPARE(edited.save(), id);
-        QCOMPARE(module.vehicle().name(), QStringLiteral("Golf Variant"));
-        QCOMPARE(module.header()->title(), QStringLiteral("Golf Variant"));
-        QVERIFY(!module.newFuelTwoButton()->isHidden());
-        QCOMPARE(module.sidebar()->infoWidget()->odometerLabel()->text(), QStringLiteral("51000 km"));
-    }
 };
 
 GARVO_TEST_MAIN(TestVehiclePage)

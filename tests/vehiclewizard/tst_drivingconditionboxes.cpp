@@ -72,8 +72,6 @@ private slots:
         }
         CDrivingStyleGroupBox style;
         QCOMPARE(checkedTexts(style), QStringList{QStringLiteral("Not defined") });
-        QCOMPARE(style.title(), QStringLiteral("Driving style"));
-        QCOMPARE(CExtrasGroupBox().title(), QStringLiteral("Extras"));
     }
 
     void clickingGivesTheCodes()
