@@ -179,14 +179,8 @@ private slots:
 
     void editKeepsTheColumnsOfAKindSwitchedOff()
     {
-        const CVehicle vehicle = addVehicle();
-        Plan plan;
-        plan.dueType = 3;
-        plan.dueDate = QDate(2024, 3, 31);
-        plan.dueOdometer = 9000;
-        plan.reminderType = 1;
-        plan.reminderDate = QDate(2024, 2, 29);
-        const CServiceSchedule schedule = addSchedule(vehicle, plan);
+        const CServiceSchedule schedule =
+            addSchedule(addVehicle(), Plan().dueOn(QDate(2024, 3, 31)).dueAt(9000).remindOn(QDate(2024, 2, 29)));
 
         dialog->openEntry(schedule.id());
         // One month before 2024-03-31 was stored as 2024-02-29: 31 days.
@@ -278,11 +272,7 @@ private slots:
 
     void aScheduleDeletedWhileEditedIsNotBroughtBack()
     {
-        const CVehicle vehicle = addVehicle();
-        Plan plan;
-        plan.dueType = 1;
-        plan.dueDate = QDate(2024, 5, 1);
-        const CServiceSchedule schedule = addSchedule(vehicle, plan);
+        const CServiceSchedule schedule = addSchedule(addVehicle(), Plan().dueOn(QDate(2024, 5, 1)));
         dialog->openEntry(schedule.id());
         QVERIFY(CTableServiceSchedule::instance()->remove(schedule.id()));
         dialog->slotSave();

@@ -1,4 +1,5 @@
 #include "../database/testdatabase.h"
+#include "../fuellog/fueltestdata.h"
 #include "testsupport.h"
 #include "vehiclefixtures.h"
 
@@ -10,7 +11,6 @@
 #include "database/tablesession.h"
 #include "database/tablevehicle.h"
 #include "database/transaction.h"
-#include "database/fuellog.h"
 #include "modules/vehicle/fuellog/fuellogcontent.h"
 #include "modules/vehicle/fuellog/fuellogtableview.h"
 #include "modules/vehicle/odometerlog/odometerlogtableview.h"
@@ -353,15 +353,7 @@ private slots:
         module.show();
         module.enterModule();
         const auto save = [&module](int odometer) {
-            CFuelLog entry;
-            entry.setAutoSave(false);
-            entry.setFuelType(1);
-            entry.setDate(QDate(2024, 3, 1));
-            entry.setOdometer(odometer);
-            entry.setQuantity(40.0);
-            entry.setDistance(500);
-            entry.setTotalCost(60.0);
-            QVERIFY(entry.saveWithReading(module.vehicle()) != 0);
+            QVERIFY(FuelTestData::addEntry(module.vehicle(), 1, odometer) != 0);
             module.contentWidget()->changeContent(VehicleContentId::FuelLog);
         };
         save(49000);
