@@ -30,17 +30,6 @@ using Utility::Prompt;
 
 namespace {
 
-int addReading(int vehicleId, const QDate &date, int odometer)
-{
-    COdometerLog reading;
-    reading.setAutoSave(false);
-    reading.setVehicleId(vehicleId);
-    reading.setDate(date);
-    reading.setOdometer(odometer);
-    reading.setParentType(COdometerLog::VehicleParent);
-    return reading.save();
-}
-
 QString stored(const QString &sql, int id)
 {
     QSqlQuery query;
@@ -76,8 +65,8 @@ private slots:
 
     void expenseSavesWithAnEstimatedReading()
     {
-        addReading(vehicleId, QDate(2024, 1, 1), 1000);
-        addReading(vehicleId, QDate(2024, 1, 11), 2000);
+        TestRecords::addReading(vehicleId, QDate(2024, 1, 1), 1000);
+        TestRecords::addReading(vehicleId, QDate(2024, 1, 11), 2000);
         CExpense expense;
         expense.setAutoSave(false);
         expense.setName(QStringLiteral("Toll <A1> & 'bridge'"));

@@ -3,7 +3,6 @@
 #include "testsupport.h"
 
 #include "application/configuration.h"
-#include "database/odometerlog.h"
 #include "database/tablefuellog.h"
 #include "database/tableodometerlog.h"
 #include "database/vehicle.h"
@@ -58,13 +57,7 @@ QMap<QString, Kind> kinds()
         {QStringLiteral("odometer"),
          {[] { return new COdometerLogTableView; },
           [](int vehicleId, int n) {
-              COdometerLog reading;
-              reading.setAutoSave(false);
-              reading.setVehicleId(vehicleId);
-              reading.setDate(QDate(2024, 1, 10).addDays(n));
-              reading.setOdometer(1000 + n);
-              reading.setParentType(COdometerLog::VehicleParent);
-              return reading.save();
+              return TestRecords::addReading(vehicleId, QDate(2024, 1, 10).addDays(n), 1000 + n);
           },
           [] { return static_cast<CTable *>(CTableOdometerLog::instance()); },
           QStringLiteral("Odometer entry not selected.")}},

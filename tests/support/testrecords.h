@@ -3,6 +3,7 @@
 // Vehicles and row counts on the TestDatabase of the running test.
 
 #include "database/database.h"
+#include "database/odometerlog.h"
 #include "database/vehicle.h"
 
 #include <QSqlQuery>
@@ -22,6 +23,22 @@ inline int addVehicle(const QString &name = QStringLiteral("Van"), int odometer 
     vehicle.setFuelNameFirst(firstFuel);
     vehicle.setFuelNameSecond(secondFuel);
     return vehicle.save(true);
+}
+
+// A reading as the odometer log stores it, by default one of the vehicle's
+// own; the id.
+inline int addReading(int vehicleId, const QDate &date, int odometer, int parentType = COdometerLog::VehicleParent,
+                      int parentId = 0, const QString &description = QString())
+{
+    COdometerLog reading;
+    reading.setAutoSave(false);
+    reading.setVehicleId(vehicleId);
+    reading.setDate(date);
+    reading.setOdometer(odometer);
+    reading.setParentType(parentType);
+    reading.setParentId(parentId);
+    reading.setDescription(description);
+    return reading.save(true);
 }
 
 // -1 when the table cannot be counted.

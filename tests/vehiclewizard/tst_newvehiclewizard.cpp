@@ -1,9 +1,9 @@
 #include "../database/testdatabase.h"
+#include "../vehiclepage/vehiclefixtures.h"
 #include "testrecords.h"
 #include "testsupport.h"
 
 #include "database/vehicle.h"
-#include "database/vehicletype.h"
 #include "modules/vehicle/wizard/descriptionwizardtab.h"
 #include "modules/vehicle/wizard/finishwizardtab.h"
 #include "modules/vehicle/wizard/fuelsystemwizardtab.h"
@@ -35,19 +35,9 @@ class TestNewVehicleWizard : public QObject
     Q_OBJECT
 
 private:
-    enum Type { Car = 1, Boat = 2, Bicycle = 3 };
+    enum Type { Car = 1, Bicycle = 2, Boat = 3 };
 
     TestDatabase *db = nullptr;
-
-    static void addType(const char *name, const char *image, int fuelSystem, int odometerType)
-    {
-        CVehicleType type;
-        type.setName(QLatin1String(name));
-        type.setImagePath(QLatin1String(image));
-        type.setFuelSystemSuggestion(fuelSystem);
-        type.setOdometerTypeSuggestion(odometerType);
-        QVERIFY(type.save() > 0);
-    }
 
     static QPushButton *button(CNewVehicleWizardDialog &wizard, const char *text)
     {
@@ -106,9 +96,7 @@ private slots:
     void init()
     {
         db = new TestDatabase;
-        addType("Car", ":resource/icons/vehicle-car-256.png", 1, 1);
-        addType("Boat", ":resource/icons/vehicle-boat-256.png", 1, 3);
-        addType("Bicycle", ":resource/icons/vehicle-bicycle-256.png", 0, 1);
+        Fixtures::addVehicleTypes();
         Utility::Clock::setToday(QDate(2024, 3, 31));
         Prompt::setScripted(true);
         Prompt::clearShown();
