@@ -10,6 +10,7 @@
 #include "application/sidebar.h"
 #include "application/toolbar.h"
 #include "application/toolbarwidget.h"
+#include "application/trayicon.h"
 #include "database/database.h"
 #include "utility/prompt.h"
 #include "utility/utility.h"
@@ -173,6 +174,13 @@ private slots:
         QCOMPARE(Utility::Prompt::shown().size(), size_t(1));
         QVERIFY(Utility::Prompt::shown().back().text.endsWith(QStringLiteral("https://example.invalid/help/")));
         Utility::Prompt::setScripted(false);
+    }
+
+    void trayMenuGetsOptionsAndHelpBeforeExit()
+    {
+        build();
+        const QMenu *tray = CTrayIcon::instance()->menu();
+        QCOMPARE(entries(tray), (QStringList{"Garvo", "-", "-", "&Options", "-", "&Help", "-", "E&xit"}));
     }
 
     void garageButtonFollowsVehicleCountAtClick()
