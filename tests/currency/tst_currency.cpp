@@ -46,8 +46,7 @@ private slots:
     {
         QFETCH(QString, code);
         QFETCH(double, value);
-        QFETCH(QString, expected);
-        QCOMPARE(Currency(code).format(value), expected);
+        QTEST(Currency(code).format(value), "expected");
     }
 
     void round_data()
@@ -64,8 +63,7 @@ private slots:
     void round()
     {
         QFETCH(double, value);
-        QFETCH(double, expected);
-        QCOMPARE(Currency(QStringLiteral("USD")).round(value), expected);
+        QTEST(Currency(QStringLiteral("USD")).round(value), "expected");
     }
 
     void displayText()

@@ -3,14 +3,12 @@
 // Vehicles and fuel entries for the fuel log tests, on the TestDatabase of
 // the running test.
 
-#include "database/database.h"
 #include "database/fuellog.h"
 #include "database/settings.h"
-#include "database/vehicle.h"
 #include "modules/options/units.h"
+#include "testrecords.h"
 
 #include <QDate>
-#include <QSqlQuery>
 
 namespace FuelTestData {
 
@@ -22,25 +20,12 @@ inline void prepare()
     CSettings::instance()->setValue(QStringLiteral("volume_unit"), 1);
 }
 
-inline int rows(const QString &table)
-{
-    QSqlQuery query;
-    if (!CDatabase::instance()->exec(query, QStringLiteral("SELECT count(*) FROM %1").arg(table)) || !query.next())
-        return -1;
-    return query.value(0).toInt();
-}
+using TestRecords::rows;
 
 inline CVehicle addVehicle(int fuelSystem, int odometerUnit = 1, int odometer = 0)
 {
-    CVehicle vehicle;
-    vehicle.setAutoSave(false);
-    vehicle.setName(QStringLiteral("Lada's van"));
-    vehicle.setOdometerType(odometerUnit);
-    vehicle.setOdometerValue(odometer);
-    vehicle.setFuelSystemType(fuelSystem);
-    vehicle.setFuelNameFirst(QStringLiteral("Diesel"));
-    vehicle.setFuelNameSecond(QStringLiteral("LPG"));
-    return CVehicle(vehicle.save(true));
+    return CVehicle(TestRecords::addVehicle(QStringLiteral("Lada's van"), odometer, odometerUnit, fuelSystem,
+                                            QStringLiteral("Diesel"), QStringLiteral("LPG")));
 }
 
 struct Entry

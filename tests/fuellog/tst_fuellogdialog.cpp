@@ -93,18 +93,16 @@ private slots:
     void liveDerivations()
     {
         QFETCH(QStringList, typed);
-        QFETCH(QString, distance);
         QFETCH(QString, quantity);
-        QFETCH(QString, efficiency);
 
         addEntry(vehicle, 1, 1000);
         openNew(1);
         type(QStringLiteral("odometerEdit"), typed.at(0));
         type(QStringLiteral("priceEdit"), typed.at(1));
         type(QStringLiteral("totalEdit"), typed.at(2));
-        QCOMPARE(text(QStringLiteral("distanceEdit")), distance);
+        QTEST(text(QStringLiteral("distanceEdit")), "distance");
         QCOMPARE(text(QStringLiteral("quantityEdit")), quantity);
-        QCOMPARE(efficiencyText(), efficiency);
+        QTEST(efficiencyText(), "efficiency");
 
         // Typing the quantity gives the total instead.
         type(QStringLiteral("quantityEdit"), QStringLiteral("40"));

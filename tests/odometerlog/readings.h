@@ -2,29 +2,11 @@
 
 // Vehicles and readings for the odometer log tests.
 
-#include "database/odometerlog.h"
-#include "database/vehicle.h"
+#include "testrecords.h"
 
 inline int addVehicle(int odometer)
 {
-    CVehicle vehicle;
-    vehicle.setAutoSave(false);
-    vehicle.setName(QStringLiteral("car"));
-    vehicle.setOdometerValue(odometer);
-    vehicle.setOdometerType(1);
-    return vehicle.save(true);
+    return TestRecords::addVehicle(QStringLiteral("car"), odometer);
 }
 
-inline int addReading(int vehicleId, const QDate &date, int odometer,
-                      int parentType = COdometerLog::VehicleParent, int parentId = 0,
-                      const QString &description = QString())
-{
-    COdometerLog reading;
-    reading.setVehicleId(vehicleId);
-    reading.setDate(date);
-    reading.setOdometer(odometer);
-    reading.setParentType(parentType);
-    reading.setParentId(parentId);
-    reading.setDescription(description);
-    return reading.save(true);
-}
+using TestRecords::addReading;

@@ -58,7 +58,6 @@ private slots:
         QFETCH(QList<QDate>, dates);
         QFETCH(QList<int>, odometers);
         QFETCH(QDate, asked);
-        QFETCH(int, expected);
 
         const int vehicleId = addVehicle(0);
         for (int i = 0; i < dates.size(); ++i)
@@ -67,7 +66,7 @@ private slots:
         const int otherId = addVehicle(0);
         QVERIFY(addReading(otherId, asked.addDays(-1), 7) && addReading(otherId, asked.addDays(1), 9));
 
-        QCOMPARE(COdometerLog::estimatedOdometer(asked, vehicleId), expected);
+        QTEST(COdometerLog::estimatedOdometer(asked, vehicleId), "expected");
     }
 
     void vehicleOdometerIsRaisedNeverLowered()

@@ -203,27 +203,6 @@ private slots:
         QCOMPARE(listed(view), QList<int>{});
     }
 
-    void deleteAndEditNeedSelection()
-    {
-        const int vehicleId = addVehicle(0);
-        addReading(vehicleId, QDate(2024, 1, 1), 100);
-        addReading(vehicleId, QDate(2024, 2, 1), 2000);
-        COdometerLogTableView view;
-        view.setVehicle(CVehicle(vehicleId));
-        view.slotEdit();
-        QCOMPARE(Prompt::shown().back().text, QStringLiteral("Odometer entry not selected."));
-
-        view.selectRow(0);
-        Prompt::queueAnswer(QMessageBox::No);
-        view.slotDelete();
-        QCOMPARE(listed(view), (QList<int>{2000, 100}));
-        Prompt::queueAnswer(QMessageBox::Yes);
-        view.slotDelete();
-        QCOMPARE(Prompt::shown().back().title, QStringLiteral("Delete Odometer Entry"));
-        QCOMPARE(listed(view), QList<int>{100});
-        QCOMPARE(CVehicle(vehicleId).odometerValue(), 2000);
-    }
-
     // Regression: every reload fetched the vehicle's whole history to find
     // the current reading again.
     void reloadKeepsTheSelectionFetchingOnlyAsFarAsIt()

@@ -1,4 +1,5 @@
 #include "../database/testdatabase.h"
+#include "testrecords.h"
 #include "testsupport.h"
 
 #include "database/expense.h"
@@ -29,26 +30,6 @@ using Utility::Prompt;
 
 namespace {
 
-int addVehicle()
-{
-    CVehicle vehicle;
-    vehicle.setAutoSave(false);
-    vehicle.setName(QStringLiteral("Van"));
-    vehicle.setOdometerType(1);
-    return vehicle.save(true);
-}
-
-int addReading(int vehicleId, const QDate &date, int odometer)
-{
-    COdometerLog reading;
-    reading.setAutoSave(false);
-    reading.setVehicleId(vehicleId);
-    reading.setDate(date);
-    reading.setOdometer(odometer);
-    reading.setParentType(COdometerLog::VehicleParent);
-    return reading.save();
-}
-
 QString stored(const QString &sql, int id)
 {
     QSqlQuery query;
@@ -74,7 +55,7 @@ private slots:
         db = new TestDatabase;
         Prompt::setScripted(true);
         Prompt::clearShown();
-        vehicleId = addVehicle();
+        vehicleId = TestRecords::addVehicle();
     }
 
     void cleanup()
@@ -84,8 +65,8 @@ private slots:
 
     void expenseSavesWithAnEstimatedReading()
     {
-        addReading(vehicleId, QDate(2024, 1, 1), 1000);
-        addReading(vehicleId, QDate(2024, 1, 11), 2000);
+        TestRecords::addReading(vehicleId, QDate(2024, 1, 1), 1000);
+        TestRecords::addReading(vehicleId, QDate(2024, 1, 11), 2000);
         CExpense expense;
         expense.setAutoSave(false);
         expense.setName(QStringLiteral("Toll <A1> & 'bridge'"));
@@ -106,7 +87,7 @@ private slots:
         CExpense edited(id);
         edited.setDate(QDate(2024, 1, 11));
         QCOMPARE(edited.saveWithReading(0), id);
-        QCOMPARE(db->scalar(QStringLiteral("SELECT count(*) FROM odometerlog")).toInt(), 3);
+        QCOMPARE(TestRecords::rows(QStringLiteral("odometerlog")), 3);
         QCOMPARE(COdometerLog::byParent(COdometerLog::ExpenseParent, id).odometer(), 2000);
     }
 
@@ -151,8 +132,8 @@ private slots:
         QCOMPARE(dialog.savedId(), 0);
         QCOMPARE(Prompt::shown().size(), size_t(1));
         QCOMPARE(Prompt::shown().back().icon, QMessageBox::Critical);
-        QCOMPARE(db->scalar(QStringLiteral("SELECT count(*) FROM expense")).toInt(), 0);
-        QCOMPARE(db->scalar(QStringLiteral("SELECT count(*) FROM odometerlog")).toInt(), 0);
+        QCOMPARE(TestRecords::rows(QStringLiteral("expense")), 0);
+        QCOMPARE(TestRecords::rows(QStringLiteral("odometerlog")), 0);
         // What the user typed is still there for another try.
         QCOMPARE(dialog.nameEdit()->text(), QStringLiteral("Parking"));
 
@@ -187,7 +168,7 @@ private slots:
         dialog.amountEdit()->setText(amount);
         dialog.slotSave();
         QCOMPARE(dialog.savedId() != 0, saved);
-        QCOMPARE(db->scalar(QStringLiteral("SELECT count(*) FROM expense")).toInt(), saved ? 1 : 0);
+        QCOMPARE(TestRecords::rows(QStringLiteral("expense")), saved ? 1 : 0);
         if (saved) {
             QCOMPARE(CExpense(dialog.savedId()).amount(), 12.5);
             CExpenseDialog edit;

@@ -1,8 +1,8 @@
 #include "../database/testdatabase.h"
+#include "testrecords.h"
 #include "testsupport.h"
 
 #include "application/configuration.h"
-#include "database/odometerlog.h"
 #include "database/tablefuellog.h"
 #include "database/tableodometerlog.h"
 #include "database/vehicle.h"
@@ -57,13 +57,7 @@ QMap<QString, Kind> kinds()
         {QStringLiteral("odometer"),
          {[] { return new COdometerLogTableView; },
           [](int vehicleId, int n) {
-              COdometerLog reading;
-              reading.setAutoSave(false);
-              reading.setVehicleId(vehicleId);
-              reading.setDate(QDate(2024, 1, 10).addDays(n));
-              reading.setOdometer(1000 + n);
-              reading.setParentType(COdometerLog::VehicleParent);
-              return reading.save();
+              return TestRecords::addReading(vehicleId, QDate(2024, 1, 10).addDays(n), 1000 + n);
           },
           [] { return static_cast<CTable *>(CTableOdometerLog::instance()); },
           QStringLiteral("Odometer entry not selected.")}},
@@ -105,13 +99,7 @@ QMap<QString, Kind> kinds()
 
 int addVehicle()
 {
-    CVehicle vehicle;
-    vehicle.setAutoSave(false);
-    vehicle.setName(QStringLiteral("Van"));
-    vehicle.setOdometerType(1);
-    vehicle.setFuelSystemType(1);
-    vehicle.setFuelNameFirst(QStringLiteral("Diesel"));
-    return vehicle.save(true);
+    return TestRecords::addVehicle(QStringLiteral("Van"), 0, 1, 1, QStringLiteral("Diesel"));
 }
 
 QList<int> visibleColumns(const CRecordTableView &view)

@@ -1,4 +1,5 @@
 #include "../database/testdatabase.h"
+#include "testrecords.h"
 #include "testsupport.h"
 
 #include "database/odometerlog.h"
@@ -29,15 +30,6 @@ using Utility::Prompt;
 
 namespace {
 
-int addVehicle()
-{
-    CVehicle vehicle;
-    vehicle.setAutoSave(false);
-    vehicle.setName(QStringLiteral("Van"));
-    vehicle.setOdometerType(1);
-    return vehicle.save(true);
-}
-
 CSession::EditedItem item(const QString &description, double cost)
 {
     CServiceItem serviceItem;
@@ -45,14 +37,6 @@ CSession::EditedItem item(const QString &description, double cost)
     serviceItem.setDescription(description);
     serviceItem.setCost(cost);
     return {serviceItem, false};
-}
-
-int count(const QString &table)
-{
-    QSqlQuery query;
-    if (!CDatabase::instance()->exec(query, QStringLiteral("SELECT count(*) FROM %1").arg(table)) || !query.next())
-        return -1;
-    return query.value(0).toInt();
 }
 
 // Answers the item dialog once it is up with the texts, or cancels it.
@@ -99,7 +83,7 @@ private slots:
         db = new TestDatabase;
         Prompt::setScripted(true);
         Prompt::clearShown();
-        vehicleId = addVehicle();
+        vehicleId = TestRecords::addVehicle();
     }
 
     void cleanup()
@@ -129,14 +113,13 @@ private slots:
         for (const QString &text : texts)
             items << item(text.section(QLatin1Char('='), 0, 0), text.section(QLatin1Char('='), 1).toDouble());
         QFETCH(QString, description);
-        QFETCH(QString, total);
         const int id = addSession(1200, items, comment);
         QVERIFY(id != 0);
         const COdometerLog reading = COdometerLog::byParent(COdometerLog::ServiceParent, id);
         QCOMPARE(reading.description(), description);
         QCOMPARE(reading.odometer(), 1200);
-        QCOMPARE(count(QStringLiteral("odometerlog")), 1);
-        QCOMPARE(db->scalar(QStringLiteral("SELECT service_session_total_cost FROM service_session")).toString(), total);
+        QCOMPARE(TestRecords::rows(QStringLiteral("odometerlog")), 1);
+        QTEST(db->scalar(QStringLiteral("SELECT service_session_total_cost FROM service_session")).toString(), "total");
         QCOMPARE(CSession(id).items().size(), items.size());
     }
 
@@ -152,9 +135,9 @@ private slots:
         QCOMPARE(session.saveWithItems(vehicleId, {item("Oil", 10), item("bad", 1)}, &error), 0);
         QVERIFY(!error.isEmpty());
         QCOMPARE(session.id(), 0);
-        QCOMPARE(count(QStringLiteral("service_session")), 0);
-        QCOMPARE(count(QStringLiteral("service_item")), 0);
-        QCOMPARE(count(QStringLiteral("odometerlog")), 0);
+        QCOMPARE(TestRecords::rows(QStringLiteral("service_session")), 0);
+        QCOMPARE(TestRecords::rows(QStringLiteral("service_item")), 0);
+        QCOMPARE(TestRecords::rows(QStringLiteral("odometerlog")), 0);
         QCOMPARE(CVehicle(vehicleId).odometerValue(), 0);
     }
 
@@ -174,7 +157,7 @@ private slots:
             QCOMPARE(dialog.itemsEdit()->totalLabel()->text(), QStringLiteral("Total Cost: $ 95.50"));
             dialog.reject();
         }
-        QCOMPARE(count(QStringLiteral("service_item")), 2);
+        QCOMPARE(TestRecords::rows(QStringLiteral("service_item")), 2);
         QCOMPARE(CSession(id).totalCost(), 55.0);
 
         CSessionDialog dialog;
@@ -216,7 +199,7 @@ private slots:
         dialog.slotSave();
         QCOMPARE(dialog.savedId() != 0, saved);
         QCOMPARE(dialog.odometerLabel()->objectName(), saved ? QStringLiteral("QLabel") : QStringLiteral("errorLabel"));
-        QCOMPARE(count(QStringLiteral("service_session")), saved ? 1 : 0);
+        QCOMPARE(TestRecords::rows(QStringLiteral("service_session")), saved ? 1 : 0);
     }
 
     void itemDialogRefusesACostThatIsNoNumber()
@@ -252,22 +235,22 @@ private slots:
 
         Prompt::queueAnswer(QMessageBox::Yes);
         details->deleteButton()->click();
-        QCOMPARE(count(QStringLiteral("service_session")), 1);
-        QCOMPARE(count(QStringLiteral("service_item")), 1);
+        QCOMPARE(TestRecords::rows(QStringLiteral("service_session")), 1);
+        QCOMPARE(TestRecords::rows(QStringLiteral("service_item")), 1);
         QCOMPARE(page->tableView()->recordModel()->rowCount(), 1);
     }
 
     void vehicleCascadeRemovesSessionsAndItems()
     {
-        const int other = addVehicle();
+        const int other = TestRecords::addVehicle();
         addSession(1000, {item("Oil", 40), item("Wipers", 15)});
         addSession(2000, {item("Tyres", 400)});
         CSession kept;
         kept.setAutoSave(false);
         QVERIFY(kept.saveWithItems(other, {item("Kept", 1)}) != 0);
         QVERIFY(CTableVehicle::instance()->removeVehicle(vehicleId));
-        QCOMPARE(count(QStringLiteral("service_session")), 1);
-        QCOMPARE(count(QStringLiteral("service_item")), 1);
+        QCOMPARE(TestRecords::rows(QStringLiteral("service_session")), 1);
+        QCOMPARE(TestRecords::rows(QStringLiteral("service_item")), 1);
     }
 };
 

@@ -108,53 +108,6 @@ private slots:
         QVERIFY(paths.contains(QStringLiteral(":resource/images/windows/horizontal-separator-background-left.png")));
     }
 
-    void bothSpellingsNameTheSameFile()
-    {
-        QFile withSlash(QStringLiteral(":/resource/icons/logo.png"));
-        QFile withoutSlash(QStringLiteral(":resource/icons/logo.png"));
-        QVERIFY(withSlash.open(QIODevice::ReadOnly));
-        QVERIFY(withoutSlash.open(QIODevice::ReadOnly));
-        QCOMPARE(withoutSlash.readAll(), withSlash.readAll());
-    }
-
-    void everyIconFamilyHasItsSizes_data()
-    {
-        QTest::addColumn<QStringList>("names");
-        QTest::addColumn<QList<int>>("sizes");
-        const auto names = [](const char *list) { return QString::fromLatin1(list).split(QLatin1Char(' ')); };
-        QTest::newRow("list and report actions") << names("add delete edit settings cost-report fuel-report")
-                                                 << QList<int>{16};
-        QTest::newRow("check and currency") << names("check currency") << QList<int>{16, 32, 64, 128};
-        QTest::newRow("expense") << names("expense") << QList<int>{16, 32, 64};
-        QTest::newRow("vehicle logs and garage")
-            << names("fuel-log odometer-log service service-schedule vehicle-info garage") << QList<int>{16, 24, 32, 64};
-        QTest::newRow("notes") << names("notes") << QList<int>{16, 32, 64};
-        QTest::newRow("logo") << names("logo") << QList<int>{32, 64, 128, 256};
-        QTest::newRow("money") << names("money") << QList<int>{32};
-        QTest::newRow("road") << names("road") << QList<int>{16, 32, 64, 128};
-        QTest::newRow("speedometer and steering wheel") << names("speedometer steering-wheel") << QList<int>{32, 64, 128};
-        QTest::newRow("vendor") << names("vendor") << QList<int>{32, 48, 64, 128, 256};
-        QTest::newRow("vehicle types")
-            << names("vehicle-car vehicle-jeep vehicle-van vehicle-rv vehicle-truck vehicle-bus vehicle-motorcycle "
-                     "vehicle-bicycle vehicle-trailer vehicle-agricultural vehicle-machine vehicle-boat vehicle-other")
-            << QList<int>{32, 256};
-        QTest::newRow("icons without size")
-            << names("logo dashboard report vehicle vendor expense notes note-stared note-unstared") << QList<int>{0};
-    }
-
-    void everyIconFamilyHasItsSizes()
-    {
-        QFETCH(QStringList, names);
-        QFETCH(QList<int>, sizes);
-        for (const QString &name : names) {
-            for (int size : sizes) {
-                const QString path = size ? QStringLiteral(":/resource/icons/%1-%2.png").arg(name).arg(size)
-                                          : QStringLiteral(":/resource/icons/%1.png").arg(name);
-                QVERIFY2(QImageReader(path).canRead(), qPrintable(path));
-            }
-        }
-    }
-
     void everyCompiledInFileLoads()
     {
         // A picture named "...-N.png" is N pixels square.
@@ -201,9 +154,6 @@ private slots:
         label->setObjectName(QStringLiteral("QLabel"));
         label->setStyleSheet(QString());
         QCOMPARE(textColour(label), QColor(0, 0, 0));
-
-        label->setObjectName(QStringLiteral("titleLabel"));
-        QCOMPARE(textColour(label), QColor(0x00, 0x6E, 0x43));
     }
 
     void transparentTableViewShowsThePageBehind()

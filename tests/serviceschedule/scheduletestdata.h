@@ -4,7 +4,7 @@
 // of the running test.
 
 #include "database/serviceschedule.h"
-#include "database/vehicle.h"
+#include "testrecords.h"
 
 #include <QDate>
 
@@ -12,18 +12,24 @@ namespace ScheduleTestData {
 
 inline CVehicle addVehicle(const QString &name = QStringLiteral("Golf"), int odometer = 5000, int unit = 1)
 {
-    CVehicle vehicle;
-    vehicle.setAutoSave(false);
-    vehicle.setName(name);
-    vehicle.setOdometerType(unit);
-    vehicle.setOdometerValue(odometer);
-    return CVehicle(vehicle.save(true));
+    return CVehicle(TestRecords::addVehicle(name, odometer, unit));
 }
 
 // A schedule as the dialog would store it: due and reminder by the bits given.
+// Each of the chained calls adds its kind to the type bits.
 struct Plan
 {
-    QString name = QStringLiteral("Oil");
+    explicit Plan(const QString &name = QStringLiteral("Oil")) : name(name) {}
+
+    Plan &dueOn(const QDate &date) { dueType |= 1; dueDate = date; return *this; }
+    Plan &dueAt(int odometer) { dueType |= 2; dueOdometer = odometer; return *this; }
+    Plan &remindOn(const QDate &date) { reminderType |= 1; reminderDate = date; return *this; }
+    Plan &remindAt(int odometer) { reminderType |= 2; reminderOdometer = odometer; return *this; }
+    Plan &repeatEvery(const CRepeatPeriod &period) { repeatType |= 1; repeatPeriod = period; return *this; }
+    Plan &repeatEvery(int distance) { repeatType |= 2; repeatOdometer = distance; return *this; }
+    Plan &inactive() { status = 0; return *this; }
+
+    QString name;
     int dueType = 0;
     QDate dueDate;
     int dueOdometer = -1;

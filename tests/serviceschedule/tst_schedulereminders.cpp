@@ -54,20 +54,11 @@ private slots:
 
         golfId = Fixtures::addVehicle(QStringLiteral("Golf <GTI>"));
         vanId = Fixtures::addVehicle(QStringLiteral("Van"));
-        Plan oil;
-        oil.name = QStringLiteral("Oil & <b>filter</b>");
-        oil.dueType = 1;
-        oil.dueDate = QDate(2024, 3, 10);
-        oil.repeatType = 1;
-        oil.repeatPeriod = CRepeatPeriod(1, CRepeatPeriod::Year);
-        oilId = addSchedule(CVehicle(golfId), oil).id();
-        Plan tyres;
-        tyres.name = QStringLiteral("Tyres");
-        tyres.dueType = 2;
-        tyres.dueOdometer = 50000;
-        tyres.reminderType = 2;
-        tyres.reminderOdometer = 48000;
-        addSchedule(CVehicle(golfId), tyres);
+        oilId = addSchedule(CVehicle(golfId), Plan(QStringLiteral("Oil & <b>filter</b>"))
+                                                  .dueOn(QDate(2024, 3, 10))
+                                                  .repeatEvery(CRepeatPeriod(1, CRepeatPeriod::Year)))
+                    .id();
+        addSchedule(CVehicle(golfId), Plan(QStringLiteral("Tyres")).dueAt(50000).remindAt(48000));
     }
 
     void cleanup()
@@ -133,10 +124,7 @@ private slots:
 
     void garageCardsShowTheirCounts()
     {
-        Plan late;
-        late.dueType = 2;
-        late.dueOdometer = 100;
-        addSchedule(CVehicle(golfId), late);
+        addSchedule(CVehicle(golfId), Plan().dueAt(100));
         auto *garage = qobject_cast<CGarageModule *>(container()->moduleById(ModuleId::Garage));
         QVERIFY(garage);
         garage->refresh();

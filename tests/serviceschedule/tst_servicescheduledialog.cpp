@@ -87,9 +87,6 @@ private slots:
     void newScheduleProposals()
     {
         QFETCH(int, unit);
-        QFETCH(QString, dueOdometer);
-        QFETCH(QString, reminderDistance);
-        QFETCH(QString, repeatDistance);
 
         const CVehicle vehicle = addVehicle(QStringLiteral("Golf"), 12000, unit);
         dialog->openEntry(0, vehicle.id());
@@ -97,13 +94,13 @@ private slots:
         QVERIFY(check("dueDateCheck")->isChecked());
         QVERIFY(check("dueOdometerCheck")->isChecked());
         QCOMPARE(field<QDateEdit>("dueDateEdit")->date(), QDate(2024, 4, 15));
-        QCOMPARE(edit("dueOdometerEdit")->text(), dueOdometer);
+        QTEST(edit("dueOdometerEdit")->text(), "dueOdometer");
         QCOMPARE(edit("reminderCountEdit")->text(), QStringLiteral("1"));
         QCOMPARE(field<QComboBox>("reminderUnitCombo")->currentText(), QStringLiteral("months"));
-        QCOMPARE(edit("reminderDistanceEdit")->text(), reminderDistance);
+        QTEST(edit("reminderDistanceEdit")->text(), "reminderDistance");
         QVERIFY(!check("repeatCheck")->isChecked());
         QCOMPARE(edit("repeatCountEdit")->text(), QStringLiteral("1"));
-        QCOMPARE(edit("repeatDistanceEdit")->text(), repeatDistance);
+        QTEST(edit("repeatDistanceEdit")->text(), "repeatDistance");
         QVERIFY(!edit("repeatCountEdit")->isEnabled());
         QVERIFY(!edit("repeatDistanceEdit")->isEnabled());
     }
@@ -133,12 +130,6 @@ private slots:
         QFETCH(bool, byDate);
         QFETCH(bool, byOdometer);
         QFETCH(int, type);
-        QFETCH(QString, dueDate);
-        QFETCH(int, dueOdometer);
-        QFETCH(QString, reminderDate);
-        QFETCH(int, reminderOdometer);
-        QFETCH(QString, repeatPeriod);
-        QFETCH(int, repeatOdometer);
 
         const CVehicle vehicle = addVehicle(QStringLiteral("Golf"), 12000);
         dialog->openEntry(0, vehicle.id());
@@ -162,14 +153,14 @@ private slots:
         QCOMPARE(stored(id, "name").toString(), QStringLiteral("Oil \"5W-30\" 100%"));
         QCOMPARE(stored(id, "vehicle_id").toInt(), vehicle.id());
         QCOMPARE(stored(id, "due_type").toInt(), type);
-        QCOMPARE(stored(id, "due_date").toString(), dueDate);
-        QCOMPARE(stored(id, "due_odometer").toInt(), dueOdometer);
+        QTEST(stored(id, "due_date").toString(), "dueDate");
+        QTEST(stored(id, "due_odometer").toInt(), "dueOdometer");
         QCOMPARE(stored(id, "reminder_type").toInt(), type);
-        QCOMPARE(stored(id, "reminder_date").toString(), reminderDate);
-        QCOMPARE(stored(id, "reminder_odometer").toInt(), reminderOdometer);
+        QTEST(stored(id, "reminder_date").toString(), "reminderDate");
+        QTEST(stored(id, "reminder_odometer").toInt(), "reminderOdometer");
         QCOMPARE(stored(id, "repeat_type").toInt(), type);
-        QCOMPARE(stored(id, "repeat_period").toString(), repeatPeriod);
-        QCOMPARE(stored(id, "repeat_odometer").toInt(), repeatOdometer);
+        QTEST(stored(id, "repeat_period").toString(), "repeatPeriod");
+        QTEST(stored(id, "repeat_odometer").toInt(), "repeatOdometer");
         QCOMPARE(stored(id, "status").toInt(), 1);
         QCOMPARE(stored(id, "last_check_odometer").toInt(), -1);
 
@@ -188,14 +179,8 @@ private slots:
 
     void editKeepsTheColumnsOfAKindSwitchedOff()
     {
-        const CVehicle vehicle = addVehicle();
-        Plan plan;
-        plan.dueType = 3;
-        plan.dueDate = QDate(2024, 3, 31);
-        plan.dueOdometer = 9000;
-        plan.reminderType = 1;
-        plan.reminderDate = QDate(2024, 2, 29);
-        const CServiceSchedule schedule = addSchedule(vehicle, plan);
+        const CServiceSchedule schedule =
+            addSchedule(addVehicle(), Plan().dueOn(QDate(2024, 3, 31)).dueAt(9000).remindOn(QDate(2024, 2, 29)));
 
         dialog->openEntry(schedule.id());
         // One month before 2024-03-31 was stored as 2024-02-29: 31 days.
@@ -287,11 +272,7 @@ private slots:
 
     void aScheduleDeletedWhileEditedIsNotBroughtBack()
     {
-        const CVehicle vehicle = addVehicle();
-        Plan plan;
-        plan.dueType = 1;
-        plan.dueDate = QDate(2024, 5, 1);
-        const CServiceSchedule schedule = addSchedule(vehicle, plan);
+        const CServiceSchedule schedule = addSchedule(addVehicle(), Plan().dueOn(QDate(2024, 5, 1)));
         dialog->openEntry(schedule.id());
         QVERIFY(CTableServiceSchedule::instance()->remove(schedule.id()));
         dialog->slotSave();

@@ -80,53 +80,17 @@ private slots:
         Utility::Clock::reset();
     }
 
-    void waysInLeadToTheRightPage()
-    {
-        QVERIFY(openVehicle(golfId));
-        QVERIFY(!module->newScheduleButton()->isHidden());
-        QVERIFY(!module->sidebar()->schedulesButton()->isHidden());
-        module->sidebar()->schedulesButton()->click();
-        QCOMPARE(module->contentWidget()->currentId(), int(VehicleContentId::NoServiceSchedules));
-
-        Plan plan;
-        plan.dueType = 2;
-        plan.dueOdometer = 60000;
-        addSchedule(CVehicle(golfId), plan);
-        module->sidebar()->schedulesButton()->click();
-        QCOMPARE(module->contentWidget()->currentId(), int(VehicleContentId::ServiceSchedules));
-    }
-
     // Odometer 48200, today 2024-03-15.
     void listShowsTextsAndColoursFromItsRows()
     {
         const CVehicle golf(golfId);
-        Plan distance;
-        distance.name = QStringLiteral("Oil");
-        distance.dueType = 2;
-        distance.dueOdometer = 58200;
-        distance.reminderType = 2;
-        distance.reminderOdometer = 57200;
-        distance.repeatType = 2;
-        distance.repeatOdometer = 10000;
-        addSchedule(golf, distance);
-        Plan overdue;
-        overdue.name = QStringLiteral("Inspection");
-        overdue.dueType = 1;
-        overdue.dueDate = QDate(2024, 2, 1);
-        addSchedule(golf, overdue);
-        Plan reminded;
-        reminded.name = QStringLiteral("Tyres");
-        reminded.dueType = 1;
-        reminded.dueDate = QDate(2024, 4, 1);
-        reminded.reminderType = 1;
-        reminded.reminderDate = QDate(2024, 3, 1);
-        reminded.repeatType = 1;
-        reminded.repeatPeriod = CRepeatPeriod(6, CRepeatPeriod::Month);
-        addSchedule(golf, reminded);
-        Plan ended = overdue;
-        ended.name = QStringLiteral("Belt");
-        ended.status = 0;
-        addSchedule(golf, ended);
+        addSchedule(golf, Plan(QStringLiteral("Oil")).dueAt(58200).remindAt(57200).repeatEvery(10000));
+        addSchedule(golf, Plan(QStringLiteral("Inspection")).dueOn(QDate(2024, 2, 1)));
+        addSchedule(golf, Plan(QStringLiteral("Tyres"))
+                              .dueOn(QDate(2024, 4, 1))
+                              .remindOn(QDate(2024, 3, 1))
+                              .repeatEvery(CRepeatPeriod(6, CRepeatPeriod::Month)));
+        addSchedule(golf, Plan(QStringLiteral("Belt")).dueOn(QDate(2024, 2, 1)).inactive());
 
         QVERIFY(openVehicle(golfId));
         module->sidebar()->schedulesButton()->click();
@@ -149,13 +113,9 @@ private slots:
 
     void markAsDoneMovesARepeatingScheduleForward()
     {
-        Plan plan;
-        plan.name = QStringLiteral("Tyres");
-        plan.dueType = 1;
-        plan.dueDate = QDate(2024, 3, 1);
-        plan.repeatType = 1;
-        plan.repeatPeriod = CRepeatPeriod(6, CRepeatPeriod::Month);
-        addSchedule(CVehicle(golfId), plan);
+        addSchedule(CVehicle(golfId), Plan(QStringLiteral("Tyres"))
+                                          .dueOn(QDate(2024, 3, 1))
+                                          .repeatEvery(CRepeatPeriod(6, CRepeatPeriod::Month)));
         QVERIFY(openVehicle(golfId));
         module->sidebar()->schedulesButton()->click();
         QCOMPARE(page()->footer()->subtitle(), QStringLiteral("Overdue: 1"));
@@ -169,15 +129,9 @@ private slots:
     // empty page.
     void footerFollowsDeletions()
     {
-        Plan active;
-        active.name = QStringLiteral("Oil");
-        active.dueType = 1;
-        active.dueDate = QDate(2024, 1, 1);
-        const int activeId = addSchedule(CVehicle(golfId), active).id();
-        Plan ended = active;
-        ended.name = QStringLiteral("Belt");
-        ended.status = 0;
-        const int endedId = addSchedule(CVehicle(golfId), ended).id();
+        const int activeId = addSchedule(CVehicle(golfId), Plan().dueOn(QDate(2024, 1, 1))).id();
+        const int endedId =
+            addSchedule(CVehicle(golfId), Plan(QStringLiteral("Belt")).dueOn(QDate(2024, 1, 1)).inactive()).id();
         QVERIFY(openVehicle(golfId));
         module->sidebar()->schedulesButton()->click();
         QCOMPARE(page()->footer()->title(), QStringLiteral("1 Active Service Schedule"));
@@ -194,13 +148,6 @@ private slots:
         view->slotDelete();
         QTRY_COMPARE(module->contentWidget()->currentId(), int(VehicleContentId::NoServiceSchedules));
         QVERIFY(page()->footer()->isHidden());
-    }
-
-    void summaryTexts()
-    {
-        QCOMPARE(CServiceScheduleContent::summaryTitle(0), QStringLiteral("No Active Service Shedules"));
-        QCOMPARE(CServiceScheduleContent::summaryText(0, 0, 0), QString());
-        QCOMPARE(CServiceScheduleContent::summaryText(-1, 2, 0), QStringLiteral("Overdue: 2"));
     }
 };
 

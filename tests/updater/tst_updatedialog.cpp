@@ -154,7 +154,6 @@ private slots:
         QCOMPARE(dialog.currentPage(), int(CUpdateDialog::UpToDatePage));
         QCOMPARE(dialog.headerText(), QStringLiteral("Your application is up-to-date!"));
         QVERIFY(dialog.updateButton()->isHidden());
-        QCOMPARE(dialog.windowTitle(), QStringLiteral("Garvo - Application update"));
     }
 
     void wholeUpdateUnpacksAndStartsTheInstaller()

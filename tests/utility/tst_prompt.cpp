@@ -37,14 +37,6 @@ private slots:
         QVERIFY(Prompt::openFileName(nullptr, "open").isEmpty());
     }
 
-    void frozenClockStandsStill()
-    {
-        Clock::setToday(QDate(2020, 3, 31));
-        QCOMPARE(Clock::today(), QDate(2020, 3, 31));
-        Clock::reset();
-        QVERIFY(Clock::today() != QDate(2020, 3, 31));
-    }
-
     void userDirectoriesAreTemporary()
     {
         QVERIFY(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation)

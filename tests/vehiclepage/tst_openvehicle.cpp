@@ -8,10 +8,12 @@
 #include "database/database.h"
 #include "modules/vehicle/vehiclecontent.h"
 #include "modules/vehicle/vehiclecontentwidget.h"
+#include "modules/vehicle/vehicleinfowidget.h"
 #include "modules/vehicle/vehiclemodule.h"
 #include "modules/vehicle/vehiclesidebarwidget.h"
 #include "utility/prompt.h"
 
+#include <QLabel>
 #include <QToolButton>
 
 // The vehicle page inside the main window: opening a vehicle, going back,
@@ -72,8 +74,17 @@ private slots:
         QVERIFY(openVehicle(golfId));
         module->sidebar()->notesButton()->click();
         QSignalSpy changes(container(), &CModuleContainer::moduleChanged);
-        CVehicle(golfId).setName(QStringLiteral("Golf Variant"));
+        CVehicle(Fixtures::addVehicle(QStringLiteral("Other"))).setName(QStringLiteral("Renamed other"));
+        QCOMPARE(module->header()->title(), QStringLiteral("Golf"));
+        CVehicle edited(golfId);
+        edited.setAutoSave(false);
+        edited.setName(QStringLiteral("Golf Variant"));
+        edited.setFuelSystemType(1);
+        edited.setOdometerValue(51000);
+        QCOMPARE(edited.save(), golfId);
         QCOMPARE(module->header()->title(), QStringLiteral("Golf Variant"));
+        QVERIFY(module->newFuelTwoButton()->isHidden());
+        QCOMPARE(module->sidebar()->infoWidget()->odometerLabel()->text(), QStringLiteral("51000 km"));
         QCOMPARE(module->contentWidget()->currentId(), int(VehicleContentId::NoNotes));
 
         QVERIFY(container()->activate(ModuleId::Garage));

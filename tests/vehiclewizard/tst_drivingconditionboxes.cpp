@@ -54,13 +54,12 @@ private slots:
     {
         QFETCH(QString, kind);
         QFETCH(int, stored);
-        QFETCH(QStringList, checked);
         QFETCH(int, value);
         std::unique_ptr<CDrivingConditionGroupBox> box = make(kind);
         // A box that showed something else first must not keep any of it.
         box->setValue(kind == QLatin1String("style") || kind == QLatin1String("tires") ? 2 : 7);
         box->setValue(stored);
-        QCOMPARE(checkedTexts(*box), checked);
+        QTEST(checkedTexts(*box), "checked");
         QCOMPARE(box->value(), value);
     }
 
@@ -72,8 +71,6 @@ private slots:
         }
         CDrivingStyleGroupBox style;
         QCOMPARE(checkedTexts(style), QStringList{QStringLiteral("Not defined") });
-        QCOMPARE(style.title(), QStringLiteral("Driving style"));
-        QCOMPARE(CExtrasGroupBox().title(), QStringLiteral("Extras"));
     }
 
     void clickingGivesTheCodes()

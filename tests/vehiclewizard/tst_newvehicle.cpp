@@ -1,4 +1,5 @@
 #include "../database/testdatabase.h"
+#include "testrecords.h"
 #include "testsupport.h"
 
 #include "database/odometerlog.h"
@@ -7,6 +8,8 @@
 #include "modules/vehicle/wizard/newvehicle.h"
 #include "utility/clock.h"
 
+using TestRecords::rows;
+
 // The wizard's value types and the operation that stores a new vehicle.
 class TestNewVehicle : public QObject
 {
@@ -14,11 +17,6 @@ class TestNewVehicle : public QObject
 
 private:
     TestDatabase *db = nullptr;
-
-    int rows(const char *table) const
-    {
-        return db->scalar(QStringLiteral("SELECT count(*) FROM %1").arg(QLatin1String(table))).toInt();
-    }
 
     static CNewVehicle sample()
     {

@@ -87,8 +87,7 @@ private slots:
         QFETCH(QSize, widget);
         QFETCH(QSize, picture);
         QFETCH(QPoint, offset);
-        QFETCH(QRect, expected);
-        QCOMPARE(CWidgetWithBackground::backgroundRect(mode, widget, picture, offset.x(), offset.y()), expected);
+        QTEST(CWidgetWithBackground::backgroundRect(mode, widget, picture, offset.x(), offset.y()), "expected");
     }
 
     void backgroundPaintsWhereTheModeSays_data()
@@ -141,9 +140,6 @@ private slots:
     {
         QFETCH(int, width);
         QFETCH(int, pictures);
-        QFETCH(int, columns);
-        QFETCH(int, rows);
-        QFETCH(int, leftOffset);
         QFETCH(int, height);
 
         GalleryWidget gallery;
@@ -151,9 +147,9 @@ private slots:
         gallery.resize(width, 100);
         gallery.setImages(vehiclePictures(pictures));
         gallery.show();
-        QCOMPARE(gallery.columnCount(), columns);
-        QCOMPARE(gallery.rowCount(), rows);
-        QCOMPARE(gallery.leftOffsetX(), leftOffset);
+        QTEST(gallery.columnCount(), "columns");
+        QTEST(gallery.rowCount(), "rows");
+        QTEST(gallery.leftOffsetX(), "leftOffset");
         QCOMPARE(gallery.height(), height);
     }
 
