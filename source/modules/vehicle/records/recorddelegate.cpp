@@ -111,11 +111,11 @@ void CRecordDelegate::paint(QPainter *painter, const QStyleOptionViewItem &optio
 QSize CRecordDelegate::sizeHint(const QStyleOptionViewItem &option, const QModelIndex &index) const
 {
     QSize size = QStyledItemDelegate::sizeHint(option, index);
-    size.setWidth(textWidth(option.fontMetrics, index));
+    size.setWidth(textWidth(option.fontMetrics, rowText(index)));
     return size;
 }
 
-int CRecordDelegate::textWidth(const QFontMetrics &metrics, const QModelIndex &index) const
+int CRecordDelegate::textWidth(const QFontMetrics &metrics, const QString &text)
 {
-    return metrics.horizontalAdvance(rowText(index)) + LeftMargin + RightMargin;
+    return metrics.horizontalAdvance(text) + LeftMargin + RightMargin;
 }

@@ -41,8 +41,9 @@ public:
 
     void paint(QPainter *painter, const QStyleOptionViewItem &option, const QModelIndex &index) const override;
     QSize sizeHint(const QStyleOptionViewItem &option, const QModelIndex &index) const override;
-    // The width sizeHint() gives, without the style's layout of the cell.
-    int textWidth(const QFontMetrics &metrics, const QModelIndex &index) const;
+    // The width sizeHint() gives for a cell of rowText() `text`, without the
+    // style's layout of the cell.
+    static int textWidth(const QFontMetrics &metrics, const QString &text);
 
 protected:
     virtual Qt::Alignment alignment(int column) const;

@@ -136,9 +136,18 @@ int CRecordTableView::contentWidth(int column) const
     if (measured != m_contentWidths.constEnd())
         return *measured;
     const QFontMetrics metrics = viewOptions().fontMetrics;
+    // A reload mostly lists the texts measured before; shaping them again
+    // would be most of its work.
+    if (m_textWidths.size() > 4096)
+        m_textWidths.clear();
     int width = 0;
-    for (int row = 0; row < rows; ++row)
-        width = qMax(width, m_delegate->textWidth(metrics, m_model->index(row, column)));
+    for (int row = 0; row < rows; ++row) {
+        const QString text = m_delegate->rowText(m_model->index(row, column));
+        auto known = m_textWidths.constFind(text);
+        if (known == m_textWidths.constEnd())
+            known = m_textWidths.insert(text, CRecordDelegate::textWidth(metrics, text));
+        width = qMax(width, *known);
+    }
     m_contentWidths.insert(column, width + 4);
     return width + 4;
 }
@@ -341,6 +350,15 @@ void CRecordTableView::showEvent(QShowEvent *event)
         load(m_wantedId);
     else
         fitColumns();
+}
+
+void CRecordTableView::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::FontChange || event->type() == QEvent::StyleChange) {
+        m_textWidths.clear();
+        m_contentWidths.clear();
+    }
+    QTableView::changeEvent(event);
 }
 
 void CRecordTableView::resizeEvent(QResizeEvent *event)

@@ -110,6 +110,7 @@ protected:
     void contextMenuEvent(QContextMenuEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
     void showEvent(QShowEvent *event) override;
+    void changeEvent(QEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
     void currentChanged(const QModelIndex &current, const QModelIndex &previous) override;
 
@@ -147,5 +148,7 @@ private:
     // contentWidth() of each column, and the rows it measured.
     mutable QHash<int, int> m_contentWidths;
     mutable int m_measuredRows = -1;
+    // The width of each cell text measured in the list's font.
+    mutable QHash<QString, int> m_textWidths;
     int m_loadCount = 0;
 };
