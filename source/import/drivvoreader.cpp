@@ -62,20 +62,9 @@ bool DrivvoReader::read(const QStringList &paths, const ImportSettings &settings
     batch->settings = settings;
     ImportSettings &used = batch->settings;
 
-    QVector<QPair<QString, CsvSection>> all;
-    for (const QString &path : paths) {
-        QString text;
-        if (!readText(path, &text, error))
-            return false;
-        if (!isDrivvoText(text)) {
-            if (error)
-                *error = tr("%1 is not a Drivvo export.").arg(displayName(path));
-            return false;
-        }
-        batch->files.append(displayName(path));
-        for (const CsvSection &section : sections(CsvReader::records(text)))
-            all.append({displayName(path), section});
-    }
+    QVector<FileSection> all;
+    if (!readSections(paths, readText, isDrivvoText, tr("%1 is not a Drivvo export."), batch, &all, error))
+        return false;
 
     // Units from the headers ("Odometer (km)", "Price / L"); dates and
     // numbers from the values.

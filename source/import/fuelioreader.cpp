@@ -67,20 +67,9 @@ bool FuelioReader::read(const QStringList &paths, const ImportSettings &settings
     batch->settings = settings;
     ImportSettings &used = batch->settings;
 
-    QVector<QPair<QString, CsvSection>> all;
-    for (const QString &path : paths) {
-        QString text;
-        if (!backupText(path, &text, error))
-            return false;
-        if (!isFuelioText(text)) {
-            if (error)
-                *error = tr("%1 is not a Fuelio backup.").arg(displayName(path));
-            return false;
-        }
-        batch->files.append(displayName(path));
-        for (const CsvSection &section : sections(CsvReader::records(text)))
-            all.append({displayName(path), section});
-    }
+    QVector<FileSection> all;
+    if (!readSections(paths, backupText, isFuelioText, tr("%1 is not a Fuelio backup."), batch, &all, error))
+        return false;
 
     auto section = [&all](const QString &name, QString *file) -> const CsvSection * {
         for (const auto &entry : all) {

@@ -341,6 +341,25 @@ QString markerName(const CsvRecord &record)
 
 } // namespace
 
+bool readSections(const QStringList &paths, TextLoader load, FormatCheck isOfFormat, const QString &notOfFormat,
+                  ImportBatch *batch, QVector<FileSection> *all, QString *error)
+{
+    for (const QString &path : paths) {
+        QString text;
+        if (!load(path, &text, error))
+            return false;
+        if (!isOfFormat(text)) {
+            if (error)
+                *error = notOfFormat.arg(displayName(path));
+            return false;
+        }
+        batch->files.append(displayName(path));
+        for (const CsvSection &section : sections(CsvReader::records(text)))
+            all->append({displayName(path), section});
+    }
+    return true;
+}
+
 QVector<CsvSection> sections(const QVector<CsvRecord> &records)
 {
     QVector<CsvSection> result;

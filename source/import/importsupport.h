@@ -6,6 +6,7 @@
 #include <QByteArray>
 #include <QDate>
 #include <QMap>
+#include <QPair>
 #include <QString>
 #include <QStringList>
 
@@ -77,6 +78,16 @@ struct CsvSection
 QVector<CsvSection> sections(const QVector<CsvRecord> &records);
 // The name of the section a marker line starts; empty for another line.
 QString sectionName(const QString &line);
+
+// A section with the name of the file it came from.
+using FileSection = QPair<QString, CsvSection>;
+using TextLoader = bool (*)(const QString &path, QString *text, QString *error);
+using FormatCheck = bool (*)(const QString &text);
+// Loads every file of `paths` with `load` and gathers the sections of all of
+// them, in order, noting the file names in `batch`. A file that `isOfFormat`
+// refuses ends it with `notOfFormat` ("%1 is not ...", %1 the file name).
+bool readSections(const QStringList &paths, TextLoader load, FormatCheck isOfFormat, const QString &notOfFormat,
+                  ImportBatch *batch, QVector<FileSection> *all, QString *error);
 
 // Completes a fuel row (a missing total from quantity and price, a missing
 // price from total and quantity) and checks it: the reason it cannot be
