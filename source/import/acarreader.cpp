@@ -125,10 +125,7 @@ bool ACarReader::recognises(const QString &path) const
 bool ACarReader::read(const QStringList &paths, const ImportSettings &settings, ImportBatch *batch,
                       QString *error) const
 {
-    *batch = ImportBatch();
-    batch->sourceName = sourceName();
-    batch->settings = settings;
-    ImportSettings &used = batch->settings;
+    ImportSettings &used = startBatch(batch, settings);
     auto fail = [error](const QString &reason) {
         if (error)
             *error = reason;

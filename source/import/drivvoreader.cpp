@@ -57,10 +57,7 @@ bool DrivvoReader::recognises(const QString &path) const
 bool DrivvoReader::read(const QStringList &paths, const ImportSettings &settings, ImportBatch *batch,
                         QString *error) const
 {
-    *batch = ImportBatch();
-    batch->sourceName = sourceName();
-    batch->settings = settings;
-    ImportSettings &used = batch->settings;
+    ImportSettings &used = startBatch(batch, settings);
 
     QVector<FileSection> all;
     if (!readSections(paths, readText, isDrivvoText, tr("%1 is not a Drivvo export."), batch, &all, error))

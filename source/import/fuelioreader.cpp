@@ -62,10 +62,7 @@ bool FuelioReader::recognises(const QString &path) const
 bool FuelioReader::read(const QStringList &paths, const ImportSettings &settings, ImportBatch *batch,
                         QString *error) const
 {
-    *batch = ImportBatch();
-    batch->sourceName = sourceName();
-    batch->settings = settings;
-    ImportSettings &used = batch->settings;
+    ImportSettings &used = startBatch(batch, settings);
 
     QVector<FileSection> all;
     if (!readSections(paths, backupText, isFuelioText, tr("%1 is not a Fuelio backup."), batch, &all, error))

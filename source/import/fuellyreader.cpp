@@ -36,10 +36,7 @@ bool FuellyReader::recognises(const QString &path) const
 bool FuellyReader::read(const QStringList &paths, const ImportSettings &settings, ImportBatch *batch,
                         QString *error) const
 {
-    *batch = ImportBatch();
-    batch->sourceName = sourceName();
-    batch->settings = settings;
-    ImportSettings &used = batch->settings;
+    ImportSettings &used = startBatch(batch, settings);
 
     struct File
     {

@@ -97,10 +97,7 @@ bool GarvoExportReader::recognises(const QString &path) const
 bool GarvoExportReader::read(const QStringList &paths, const ImportSettings &settings, ImportBatch *batch,
                              QString *error) const
 {
-    *batch = ImportBatch();
-    batch->sourceName = sourceName();
-    batch->settings = settings;
-    ImportSettings &used = batch->settings;
+    ImportSettings &used = startBatch(batch, settings);
     auto fail = [error](const QString &reason) {
         if (error)
             *error = reason;

@@ -72,3 +72,11 @@ QString ImportFormats::fileFilter()
 {
     return tr("Exported records (*.csv *.abp *.zip);;All files (*)");
 }
+
+ImportSettings &ImportReader::startBatch(ImportBatch *batch, const ImportSettings &settings) const
+{
+    *batch = ImportBatch();
+    batch->sourceName = sourceName();
+    batch->settings = settings;
+    return batch->settings;
+}

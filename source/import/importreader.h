@@ -26,6 +26,11 @@ public:
     // settings is allowed.
     virtual bool read(const QStringList &paths, const ImportSettings &settings, ImportBatch *batch,
                       QString *error) const = 0;
+
+protected:
+    // Resets `batch` for a reading of this source with `settings`; the
+    // settings in the batch are then the ones to decide and record.
+    ImportSettings &startBatch(ImportBatch *batch, const ImportSettings &settings) const;
 };
 
 // The readers of every source.

@@ -67,10 +67,7 @@ bool LubeLoggerReader::recognises(const QString &path) const
 bool LubeLoggerReader::read(const QStringList &paths, const ImportSettings &settings, ImportBatch *batch,
                             QString *error) const
 {
-    *batch = ImportBatch();
-    batch->sourceName = sourceName();
-    batch->settings = settings;
-    ImportSettings &used = batch->settings;
+    ImportSettings &used = startBatch(batch, settings);
 
     struct File
     {
