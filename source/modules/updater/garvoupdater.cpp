@@ -15,6 +15,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QPointer>
 #include <QProcess>
 #include <QTimer>
 
@@ -175,7 +176,12 @@ GarvoUpdater::GarvoUpdater(QObject *parent) : Updater(parent) {}
 
 GarvoUpdater *GarvoUpdater::instance()
 {
-    static GarvoUpdater *updater = new GarvoUpdater(QCoreApplication::instance());
+    // Owned by the application object; a later application object (tests
+    // start the program more than once in one process) gets a new one
+    // rather than the deleted one.
+    static QPointer<GarvoUpdater> updater;
+    if (!updater)
+        updater = new GarvoUpdater(QCoreApplication::instance());
     return updater;
 }
 
