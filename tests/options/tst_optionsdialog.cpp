@@ -3,6 +3,7 @@
 #include "modules/options/optionsdialog.h"
 #include "modules/updater/garvoupdater.h"
 #include "testsupport.h"
+#include "../updater/updatertesthelpers.h"
 #include "utility/clock.h"
 #include "utility/prompt.h"
 #include "../updater/testserver.h"
@@ -22,13 +23,6 @@ public:
     int dialogs = 0;
     void update() override { ++dialogs; }
 };
-
-CConfiguration *updaterConfig()
-{
-    CConfiguration *config = CConfiguration::instance();
-    config->setGroup(Config::Group::Updater);
-    return config;
-}
 
 const QByteArray upToDateReply = "{\"status\":\"success\",\"data\":{\"version\":\"2.1.1.9\"}}";
 

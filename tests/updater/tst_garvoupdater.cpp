@@ -1,5 +1,6 @@
 #include "modules/updater/garvoupdater.h"
 #include "testsupport.h"
+#include "updatertesthelpers.h"
 #include "utility/prompt.h"
 
 #include <QDir>
@@ -23,17 +24,6 @@ QByteArray readFile(const QString &path)
 {
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
-}
-
-// Relative paths of every file below `root`, sorted.
-QStringList filesBelow(const QString &root)
-{
-    QStringList files;
-    QDirIterator it(root, QDir::Files | QDir::Hidden | QDir::System, QDirIterator::Subdirectories);
-    while (it.hasNext())
-        files << QDir(root).relativeFilePath(it.next());
-    files.sort();
-    return files;
 }
 
 } // namespace

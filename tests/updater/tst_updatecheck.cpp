@@ -2,6 +2,7 @@
 #include "modules/updater/garvoupdater.h"
 #include "testserver.h"
 #include "testsupport.h"
+#include "updatertesthelpers.h"
 #include "utility/clock.h"
 #include "utility/prompt.h"
 #include "utility/utility.h"
@@ -23,13 +24,6 @@ public:
     int dialogs = 0;
     void update() override { ++dialogs; }
 };
-
-CConfiguration *updaterConfig()
-{
-    CConfiguration *config = CConfiguration::instance();
-    config->setGroup(Config::Group::Updater);
-    return config;
-}
 
 QByteArray versionReply(const QByteArray &version)
 {

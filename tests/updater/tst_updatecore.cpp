@@ -2,6 +2,7 @@
 #include "modules/updater/updater.h"
 #include "modules/updater/updateserver.h"
 #include "testsupport.h"
+#include "updatertesthelpers.h"
 #include "utility/clock.h"
 #include "utility/networkaccess.h"
 #include "utility/utility.h"
@@ -23,13 +24,6 @@ public:
     }
     void update() override {}
 };
-
-CConfiguration *updaterConfig()
-{
-    CConfiguration *config = CConfiguration::instance();
-    config->setGroup(Config::Group::Updater);
-    return config;
-}
 
 const QString sha = QStringLiteral("9f86d081884c7d659a2feaa0c55ad015a3bf4f1b2b0b822cd15d6c15b0f00a08");
 

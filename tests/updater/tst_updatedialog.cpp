@@ -4,6 +4,7 @@
 #include "modules/updater/updatepackage.h"
 #include "testserver.h"
 #include "testsupport.h"
+#include "updatertesthelpers.h"
 #include "utility/filedownloader.h"
 #include "utility/prompt.h"
 #include "utility/utility.h"
@@ -85,16 +86,6 @@ QList<Entry> package()
 
 const QString versionPath = QStringLiteral("/garvo2win/version");
 const QString downloadPath = QStringLiteral("/garvo2win/download/update");
-
-QStringList filesBelow(const QString &root)
-{
-    QStringList files;
-    QDirIterator it(root, QDir::Files | QDir::Hidden | QDir::System, QDirIterator::Subdirectories);
-    while (it.hasNext())
-        files << QDir(root).relativeFilePath(it.next());
-    files.sort();
-    return files;
-}
 
 } // namespace
 
