@@ -1,7 +1,5 @@
 #include "modules/report/printmenu.h"
 
-#include "application/mainwindow.h"
-#include "application/modulecontainer.h"
 #include "modules/report/printing.h"
 #include "modules/report/reportrenderer.h"
 #include "modules/vehicle/vehicledetails/vehiclereport/reportcontent.h"
@@ -36,8 +34,6 @@ CPrintMenu::CPrintMenu(QMainWindow *parent) : QObject(parent), m_window(parent)
         QAction *last = menu->actions().isEmpty() ? nullptr : menu->actions().last();
         menu->insertActions(last, {m_previewAction, m_printAction, m_firstSeparator, m_pdfAction, m_secondSeparator});
     }
-    if (auto *window = qobject_cast<CMainWindow *>(parent))
-        connect(window->moduleContainer(), &CModuleContainer::moduleChanged, this, &CPrintMenu::moduleChanged);
     connect(CReportPages::instance(), &CReportPages::visiblePageChanged, this, &CPrintMenu::updateActions);
     retranslate();
 }
@@ -49,11 +45,6 @@ void CPrintMenu::retranslate()
     m_printAction->setText(tr("&Print"));
     m_previewAction->setText(tr("Print Pre&view..."));
     m_pdfAction->setText(tr("Print to P&DF"));
-    updateActions();
-}
-
-void CPrintMenu::moduleChanged()
-{
     updateActions();
 }
 

@@ -32,7 +32,6 @@ public slots:
     // remembered only once the file is written; a file that cannot be
     // written is reported.
     void slotPrintToPdf();
-    void moduleChanged();
 
 private:
     bool render(QPrinter *printer);
