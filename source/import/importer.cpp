@@ -161,7 +161,6 @@ struct CImporter::Plan
     // source id) -> reading.
     QHash<QPair<int, int>, ImportOdometer> parentReadings;
     QVector<ImportProblem> problems;
-    QVector<int> present = QVector<int>(ImportKindCount, 0);
 
     int toWrite() const
     {
@@ -383,12 +382,6 @@ CImporter::Plan CImporter::plan() const
         }
     }
 
-    // Our own export links readings to their records.
-    for (const ImportOdometer &row : m_batch.odometer) {
-        if (m_batch.vehicle.stored && row.parentType >= COdometerLog::FuelParent && row.parentType <= COdometerLog::NoteParent)
-            plan.parentReadings.insert({row.parentType, row.parentSourceId}, row);
-    }
-
     QSet<QString> recordReadings; // date and reading of every imported record
     for (const Plan::Fuel &row : plan.fuel)
         recordReadings.insert(readingKey(row.entry.date(), row.entry.odometer()));
@@ -399,11 +392,10 @@ CImporter::Plan CImporter::plan() const
         if (!convertReading(row.odometer, ImportKind::Service, row.origin, &service.odometer))
             continue;
         service.items = row.items;
-        if (service.items.isEmpty() && !m_batch.vehicle.stored)
-            service.items.append({row.description.section(QLatin1Char('\n'), 0, 0).trimmed().isEmpty()
-                                      ? tr("Service")
-                                      : row.description.section(QLatin1Char('\n'), 0, 0).trimmed(),
-                                  row.total});
+        if (service.items.isEmpty() && !m_batch.vehicle.stored) {
+            const QString firstLine = row.description.section(QLatin1Char('\n'), 0, 0).trimmed();
+            service.items.append({firstLine.isEmpty() ? tr("Service") : firstLine, row.total});
+        }
         qint64 total = 0;
         for (const ImportServiceItem &item : service.items)
             total += cents(item.cost);
@@ -427,8 +419,11 @@ CImporter::Plan CImporter::plan() const
     for (const ImportNote &row : m_batch.notes)
         plan.notes.append({row, noteKeys.take(noteKey(row.date, row.title))});
     for (const ImportOdometer &row : m_batch.odometer) {
-        if (m_batch.vehicle.stored && row.parentType >= COdometerLog::FuelParent && row.parentType <= COdometerLog::NoteParent)
+        // Our own export links readings to their records.
+        if (m_batch.vehicle.stored && row.parentType >= COdometerLog::FuelParent && row.parentType <= COdometerLog::NoteParent) {
+            plan.parentReadings.insert({row.parentType, row.parentSourceId}, row);
             continue;
+        }
         Plan::Reading reading;
         reading.source = row;
         if (!convertReading(row.reading, ImportKind::Odometer, row.origin, &reading.reading))
@@ -553,9 +548,9 @@ bool CImporter::run(const std::function<bool(int, int)> &progress, QString *erro
             ++done;
             return !progress || done % 50 != 0 || progress(done, total);
         };
-        if (progress && !progress(0, total))
-            return fail(tr("The import was cancelled; nothing was imported."));
         const QString cancelled = tr("The import was cancelled; nothing was imported.");
+        if (progress && !progress(0, total))
+            return fail(cancelled);
 
         CVehicle &vehicle = plan.vehicle;
         if (plan.newVehicle) {
