@@ -94,6 +94,9 @@ protected:
     // Whether the first row is selected when nothing else is.
     void setSelectsFirstRow(bool select) { m_selectsFirstRow = select; }
 
+    // currentId(); with no current row it tells the user so first.
+    int currentIdOrPrompt();
+
     virtual QString headerText(int column) const = 0;
     // The message for Edit or Delete with no current row.
     virtual QString notSelectedText() const = 0;

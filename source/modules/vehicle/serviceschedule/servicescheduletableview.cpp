@@ -89,11 +89,9 @@ void CServiceScheduleTableView::retranslateKind()
 
 void CServiceScheduleTableView::slotMarkDone()
 {
-    const int id = currentId();
-    if (id == 0) {
-        Utility::Prompt::message(this, QMessageBox::NoIcon, QString(), notSelectedText());
+    const int id = currentIdOrPrompt();
+    if (id == 0)
         return;
-    }
     CServiceSchedule schedule(id);
     QString error;
     if (!schedule.markDone(&error)) {
