@@ -254,6 +254,11 @@ int CRecordTableView::currentId() const
     return current.isValid() ? m_model->index(current.row(), 0).data().toInt() : 0;
 }
 
+QString CRecordTableView::strong(const QString &text)
+{
+    return QStringLiteral("<strong>") + text.toHtmlEscaped() + QStringLiteral("</strong>");
+}
+
 int CRecordTableView::currentIdOrPrompt()
 {
     const int id = currentId();

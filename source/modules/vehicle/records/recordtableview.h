@@ -97,6 +97,9 @@ protected:
     // currentId(); with no current row it tells the user so first.
     int currentIdOrPrompt();
 
+    // `text` escaped and in bold, for a delete prompt.
+    static QString strong(const QString &text);
+
     virtual QString headerText(int column) const = 0;
     // The message for Edit or Delete with no current row.
     virtual QString notSelectedText() const = 0;

@@ -66,8 +66,7 @@ CRecordTableView::DeletePrompt CServiceScheduleTableView::deletePrompt(const QSq
 {
     const QString name = record.value(CTableServiceSchedule::Name).toString();
     return {tr("Delete Service Schedule"),
-            tr("Are you sure that you want to delete %1 schedule?")
-                .arg(QStringLiteral("<strong>") + name.toHtmlEscaped() + QStringLiteral("</strong>")),
+            tr("Are you sure that you want to delete %1 schedule?").arg(strong(name)),
             QString()};
 }
 
