@@ -48,8 +48,7 @@ CRecordTableView::DeletePrompt CExpenseTableView::deletePrompt(const QSqlRecord 
     const QString name = record.value(Column::Name).toString();
     const QString comment = record.value(Column::Comment).toString();
     return {tr("Delete expense"),
-            tr("Are you sure that you want to delete ") + QStringLiteral("<strong>") + name.toHtmlEscaped()
-                + QStringLiteral("</strong>") + tr(" expense?"),
+            tr("Are you sure that you want to delete ") + strong(name) + tr(" expense?"),
             comment.isEmpty() ? QString() : Qt::convertFromPlainText(comment)};
 }
 

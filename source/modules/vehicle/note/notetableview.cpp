@@ -42,8 +42,7 @@ CRecordTableView::DeletePrompt CNoteTableView::deletePrompt(const QSqlRecord &re
 {
     const QString title = record.value(Column::Title).toString();
     return {tr("Delete note"),
-            tr("Are you sure that you want to delete ") + QStringLiteral("<strong>") + title.toHtmlEscaped()
-                + QStringLiteral("</strong>") + tr(" note?"),
+            tr("Are you sure that you want to delete ") + strong(title) + tr(" note?"),
             QString()};
 }
 

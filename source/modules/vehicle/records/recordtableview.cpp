@@ -254,6 +254,19 @@ int CRecordTableView::currentId() const
     return current.isValid() ? m_model->index(current.row(), 0).data().toInt() : 0;
 }
 
+QString CRecordTableView::strong(const QString &text)
+{
+    return QStringLiteral("<strong>") + text.toHtmlEscaped() + QStringLiteral("</strong>");
+}
+
+int CRecordTableView::currentIdOrPrompt()
+{
+    const int id = currentId();
+    if (id == 0)
+        Utility::Prompt::message(this, QMessageBox::NoIcon, QString(), notSelectedText());
+    return id;
+}
+
 bool CRecordTableView::selectId(int id)
 {
     if (id == 0)
@@ -281,11 +294,9 @@ void CRecordTableView::retranslate()
 
 void CRecordTableView::slotEdit()
 {
-    const int id = currentId();
-    if (id == 0) {
-        Utility::Prompt::message(this, QMessageBox::NoIcon, QString(), notSelectedText());
+    const int id = currentIdOrPrompt();
+    if (id == 0)
         return;
-    }
     const int saved = editRecord(id);
     if (saved == 0)
         return;
@@ -295,11 +306,9 @@ void CRecordTableView::slotEdit()
 
 void CRecordTableView::slotDelete()
 {
-    const int id = currentId();
-    if (id == 0) {
-        Utility::Prompt::message(this, QMessageBox::NoIcon, QString(), notSelectedText());
+    const int id = currentIdOrPrompt();
+    if (id == 0)
         return;
-    }
     const int row = currentIndex().row();
     const DeletePrompt prompt = deletePrompt(m_model->record(row));
     const QMessageBox::StandardButton answer =

@@ -94,6 +94,12 @@ protected:
     // Whether the first row is selected when nothing else is.
     void setSelectsFirstRow(bool select) { m_selectsFirstRow = select; }
 
+    // currentId(); with no current row it tells the user so first.
+    int currentIdOrPrompt();
+
+    // `text` escaped and in bold, for a delete prompt.
+    static QString strong(const QString &text);
+
     virtual QString headerText(int column) const = 0;
     // The message for Edit or Delete with no current row.
     virtual QString notSelectedText() const = 0;

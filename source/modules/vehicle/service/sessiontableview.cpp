@@ -51,8 +51,7 @@ CRecordTableView::DeletePrompt CSessionTableView::deletePrompt(const QSqlRecord 
     const QString date =
         QDate::fromString(record.value(Column::Date).toString(), Qt::ISODate).toString(Utility::dateFormat());
     return {tr("Delete session"),
-            tr("Are you sure that you want to delete ") + QStringLiteral("<strong>") + date.toHtmlEscaped()
-                + QStringLiteral("</strong>") + tr(" session?"),
+            tr("Are you sure that you want to delete ") + strong(date) + tr(" session?"),
             QString()};
 }
 

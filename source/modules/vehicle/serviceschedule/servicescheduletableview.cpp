@@ -66,8 +66,7 @@ CRecordTableView::DeletePrompt CServiceScheduleTableView::deletePrompt(const QSq
 {
     const QString name = record.value(CTableServiceSchedule::Name).toString();
     return {tr("Delete Service Schedule"),
-            tr("Are you sure that you want to delete %1 schedule?")
-                .arg(QStringLiteral("<strong>") + name.toHtmlEscaped() + QStringLiteral("</strong>")),
+            tr("Are you sure that you want to delete %1 schedule?").arg(strong(name)),
             QString()};
 }
 
@@ -89,11 +88,9 @@ void CServiceScheduleTableView::retranslateKind()
 
 void CServiceScheduleTableView::slotMarkDone()
 {
-    const int id = currentId();
-    if (id == 0) {
-        Utility::Prompt::message(this, QMessageBox::NoIcon, QString(), notSelectedText());
+    const int id = currentIdOrPrompt();
+    if (id == 0)
         return;
-    }
     CServiceSchedule schedule(id);
     QString error;
     if (!schedule.markDone(&error)) {
